@@ -1,0 +1,146 @@
+#include "store/Database.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+
+#include "store/DialectTranslator.h"
+#include "store/KeyedOpen.h"
+#include "store/StoreError.h"
+
+namespace mirtal::store {
+
+namespace {
+
+QString openFailure(const QString& file, const QString& cause) {
+    return QStringLiteral("The database file %1 cannot be opened: %2")
+        .arg(QDir::toNativeSeparators(file), cause);
+}
+
+QVariant cellValue(sqlite3_stmt* stmt, int column) {
+    switch (sqlite3_column_type(stmt, column)) {
+        case SQLITE_INTEGER:
+            return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, column)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(stmt, column));
+        case SQLITE_NULL:
+            return QVariant();
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+            const QString value = QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+            // Day columns hold ISO text; callers get the calendar day itself.
+            const char* declared = sqlite3_column_decltype(stmt, column);
+            if (declared && qstrcmp(declared, "DATE") == 0) {
+                const QDate day = QDate::fromString(value, Qt::ISODate);
+                if (day.isValid()) {
+                    return QVariant(day);
+                }
+            }
+            return QVariant(value);
+        }
+    }
+}
+
+}  // namespace
+
+Database::Database(SqliteHandle handle, QString fileName)
+    : db_(std::move(handle)), fileName_(std::move(fileName)) {}
+
+std::unique_ptr<Database> Database::open(const ConnectionSettings& settings) {
+    const QString& file = settings.dataSource;
+    const QFileInfo info(file);
+    if (!info.exists()) {
+        throw StoreError(openFailure(file, QStringLiteral("the file does not exist.")));
+    }
+    if (!info.isFile()) {
+        throw StoreError(openFailure(file, QStringLiteral("it is not a file.")));
+    }
+    if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable()) {
+        throw StoreError(
+            openFailure(file, QStringLiteral("the file or its folder cannot be written.")));
+    }
+    QString cause;
+    SqliteHandle handle = openKeyed(file, settings.password, &cause);
+    if (!handle) {
+        throw StoreError(openFailure(file, cause));
+    }
+    return std::unique_ptr<Database>(new Database(std::move(handle), file));
+}
+
+void Database::execute(const QString& statement) {
+    if (observer_) {
+        observer_(statement);
+    }
+    run(translateStatement(statement.toStdString()));
+}
+
+ResultSet Database::select(const QString& statement) {
+    if (observer_) {
+        observer_(statement);
+    }
+    return run(translateStatement(statement.toStdString()));
+}
+
+ResultSet Database::selectNative(const std::string& sqliteStatement) {
+    return run(sqliteStatement);
+}
+
+ResultSet Database::run(const std::string& sql) {
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_.get(), sql.c_str(), static_cast<int>(sql.size()) + 1, &raw, &tail) !=
+        SQLITE_OK) {
+        fail();
+    }
+    const StatementHandle stmt(raw);
+    if (!stmt) {
+        throw StoreError(QStringLiteral("The statement is empty."));
+    }
+    const int columns = sqlite3_column_count(raw);
+    QStringList names;
+    names.reserve(columns);
+    for (int c = 0; c < columns; ++c) {
+        names << QString::fromUtf8(sqlite3_column_name(raw, c));
+    }
+    std::vector<QVariant> cells;
+    for (;;) {
+        const int rc = sqlite3_step(raw);
+        if (rc == SQLITE_DONE) {
+            break;
+        }
+        if (rc != SQLITE_ROW) {
+            fail();
+        }
+        for (int c = 0; c < columns; ++c) {
+            cells.push_back(cellValue(raw, c));
+        }
+    }
+    return ResultSet(std::move(names), std::move(cells));
+}
+
+void Database::inTransaction(const std::function<void()>& work) {
+    runControl("BEGIN IMMEDIATE");
+    try {
+        work();
+    } catch (...) {
+        sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    runControl("COMMIT");
+}
+
+void Database::runControl(const char* statement) {
+    if (sqlite3_exec(db_.get(), statement, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString reason = QString::fromUtf8(sqlite3_errmsg(db_.get()));
+        if (sqlite3_get_autocommit(db_.get()) == 0) {
+            sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+        throw StoreError(reason);
+    }
+}
+
+void Database::fail() const {
+    throw StoreError(QString::fromUtf8(sqlite3_errmsg(db_.get())));
+}
+
+}  // namespace mirtal::store

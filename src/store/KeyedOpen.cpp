@@ -1,0 +1,72 @@
+#include "store/KeyedOpen.h"
+
+namespace mirtal::store {
+
+namespace {
+
+bool exec(sqlite3* db, const QString& sql) {
+    return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+QString firstValue(sqlite3* db, const char* sql) {
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) {
+        return {};
+    }
+    const StatementHandle stmt(raw);
+    if (sqlite3_step(raw) != SQLITE_ROW) {
+        return {};
+    }
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, 0)));
+}
+
+QString escaped(QString text) {
+    return text.replace(u'\'', QStringLiteral("''"));
+}
+
+}  // namespace
+
+SqliteHandle openKeyed(const QString& file, const QString& password, QString* cause,
+                       OpenMode mode) {
+    sqlite3* raw = nullptr;
+    const int flags =
+        SQLITE_OPEN_READWRITE | (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &raw, flags, nullptr);
+    SqliteHandle db(raw);
+    if (rc != SQLITE_OK) {
+        *cause = QString::fromUtf8(db ? sqlite3_errmsg(db.get()) : sqlite3_errstr(rc)) + u'.';
+        return nullptr;
+    }
+    if (!exec(db.get(), QStringLiteral("PRAGMA key = '%1'").arg(escaped(password)))) {
+        *cause = QStringLiteral("the password cannot be applied.");
+        return nullptr;
+    }
+    // Files are written in the version 3 format; SQLCipher 4 reads them when told so.
+    if (firstValue(db.get(), "PRAGMA cipher_version").startsWith(u"4.")) {
+        exec(db.get(), QStringLiteral("PRAGMA cipher_compatibility = 3"));
+    }
+    // The key is only checked on the first read.
+    if (sqlite3_exec(db.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
+        SQLITE_OK) {
+        *cause = QStringLiteral("the password is wrong or the file is not a database (%1).")
+                     .arg(QString::fromUtf8(sqlite3_errmsg(db.get())));
+        return nullptr;
+    }
+    if (sqlite3_db_readonly(db.get(), "main") != 0) {
+        *cause = QStringLiteral("the file cannot be written.");
+        return nullptr;
+    }
+    // WAL is left out on purpose: the rollback journal with a full sync is the mode whose
+    // recovery these SQLCipher versions get right after a crash or power cut.
+    if (!exec(db.get(), QStringLiteral("PRAGMA synchronous = FULL")) ||
+        firstValue(db.get(), "PRAGMA journal_mode = DELETE")
+                .compare(u"delete", Qt::CaseInsensitive) != 0) {
+        *cause = QStringLiteral("its journal cannot be set up (%1).")
+                     .arg(QString::fromUtf8(sqlite3_errmsg(db.get())));
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db.get(), 2000);
+    return db;
+}
+
+}  // namespace mirtal::store

@@ -1,0 +1,48 @@
+#include "store/Session.h"
+
+#include "store/StoreError.h"
+
+namespace mirtal::store {
+
+Session::Session(QString applicationDirectory)
+    : applicationDirectory_(std::move(applicationDirectory)) {}
+
+void Session::OpenConnection() {
+    if (connectionOpened_) {
+        return;
+    }
+    connectionOpened_ = true;
+    connectionString_ = buildConnectionString(applicationDirectory_);
+    db_ = Database::open(parseConnectionString(connectionString_));
+}
+
+Database& Session::db() {
+    if (!db_) {
+        throw StoreError(QStringLiteral("The database is not open."));
+    }
+    return *db_;
+}
+
+QString Session::userIdText() const {
+    return currentUserId_ ? QString::number(*currentUserId_) : QString();
+}
+
+Session::UserLoad Session::LoadCurrentUser() {
+    if (!currentUserId_) {
+        currentUserName_.clear();
+        return UserLoad::Missing;
+    }
+    const ResultSet rs = db().select(
+        QStringLiteral(" Select UserID, UserName From User1 Where UserID=") + userIdText());
+    if (rs.recordCount() > 1) {
+        return UserLoad::Duplicate;
+    }
+    if (rs.recordCount() == 1) {
+        currentUserName_ = rs.field(u"UserName").toString();
+        return UserLoad::Loaded;
+    }
+    currentUserName_.clear();
+    return UserLoad::Missing;
+}
+
+}  // namespace mirtal::store

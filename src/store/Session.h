@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "store/Database.h"
+
+namespace mirtal::store {
+
+// The state every window shares for the whole run: the one connection, the current user
+// and the number of the window being opened.
+class Session {
+  public:
+    enum class UserLoad { Loaded, Duplicate, Missing };
+
+    static inline const QString duplicateUserMessage = QStringLiteral(
+        "More than one user is exits on the same ID. Please contact your administrator.");
+
+    explicit Session(QString applicationDirectory);
+
+    // Opens the database once per run. The flag is set before the attempt, so a failed open
+    // is not tried again; throws StoreError on that failure.
+    void OpenConnection();
+    const QString& connectionString() const { return connectionString_; }
+    bool isOpen() const { return db_ != nullptr; }
+    Database& db();  // throws StoreError before a successful OpenConnection
+
+    std::optional<qint64> currentUserId() const { return currentUserId_; }
+    void setCurrentUserId(std::optional<qint64> id) { currentUserId_ = id; }
+    // The number as statements carry it after "UserID=".
+    QString userIdText() const;
+
+    // Reloads the current user's name: one row sets it, none empties it, more than one
+    // keeps the old name (the caller shows duplicateUserMessage).
+    UserLoad LoadCurrentUser();
+    const QString& currentUserName() const { return currentUserName_; }
+
+    int windowNumber() const { return windowNumber_; }
+    void setWindowNumber(int number) { windowNumber_ = number; }
+
+  private:
+    QString applicationDirectory_;
+    QString connectionString_;
+    bool connectionOpened_ = false;
+    std::unique_ptr<Database> db_;
+    std::optional<qint64> currentUserId_;
+    QString currentUserName_;
+    int windowNumber_ = 0;
+};
+
+}  // namespace mirtal::store
