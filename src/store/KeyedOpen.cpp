@@ -65,6 +65,9 @@ SqliteHandle openKeyed(const QString& file, const QString& password, QString* ca
                      .arg(QString::fromUtf8(sqlite3_errmsg(db.get())));
         return nullptr;
     }
+    // The default page cache (2 MB) holds less than a household's few years of days; once it
+    // overflows, every report reads and decrypts each page it touches again.
+    exec(db.get(), QStringLiteral("PRAGMA cache_size = -32768"));
     sqlite3_busy_timeout(db.get(), 2000);
     return db;
 }

@@ -14,7 +14,7 @@ using store::DateText;
 // Switches this process's default locale for one test; the operating system's settings are
 // never touched.
 class LocaleScope {
-public:
+  public:
     explicit LocaleScope(const char* name) { QLocale::setDefault(QLocale(QLatin1String(name))); }
     ~LocaleScope() { QLocale::setDefault(QLocale::system()); }
 };
@@ -29,7 +29,8 @@ TEST_P(DayInLocale, InsertedAsShortDateTextIsFoundShownAndRangedAsTheSameDay) {
     EXPECT_TRUE(text.contains(QStringLiteral("2026"))) << text.toStdString();
     EXPECT_EQ(DateText::parseShortDate(text), day);
 
-    t.db().execute(QStringLiteral("Insert Into PulseWeight Values(1, 1, '%1', 62, 80.5, 'Good')").arg(text));
+    t.db().execute(
+        QStringLiteral("Insert Into PulseWeight Values(1, 1, '%1', 62, 80.5, 'Good')").arg(text));
 
     store::ResultSet found = t.db().select(
         QStringLiteral("  Select Date1 From PulseWeight Where Date1= #2026/12/08# And UserID=1"));
@@ -44,8 +45,9 @@ TEST_P(DayInLocale, InsertedAsShortDateTextIsFoundShownAndRangedAsTheSameDay) {
 
     const auto inRange = [&](const char* first, const char* last) {
         return t.db()
-            .select(QStringLiteral(" Select Date1, Pulse from PulseWeight Where UserID=1 And "
-                                   "CDate(Date1) >= #%1# And  CDate(Date1) <= #%2#Order By CDate(Date1)")
+            .select(QStringLiteral(
+                        " Select Date1, Pulse from PulseWeight Where UserID=1 And "
+                        "CDate(Date1) >= #%1# And  CDate(Date1) <= #%2#Order By CDate(Date1)")
                         .arg(QLatin1String(first), QLatin1String(last)))
             .recordCount();
     };
@@ -62,8 +64,8 @@ TEST(DayText, ShortDateFollowsTheLocaleOrderWithSlashes) {
         const char* locale;
         const char* expected;
     };
-    for (const Case c : {Case{"en_US", "12/8/2026"}, Case{"de_DE", "08/12/2026"},
-                         Case{"ja_JP", "2026/12/08"}}) {
+    for (const Case c :
+         {Case{"en_US", "12/8/2026"}, Case{"de_DE", "08/12/2026"}, Case{"ja_JP", "2026/12/08"}}) {
         const LocaleScope locale(c.locale);
         const QString separator = DateText::dateSeparator();
         DateText::setDateSeparator(QStringLiteral("/"));
@@ -77,11 +79,13 @@ TEST(DayText, OtherFormsAreStoredAsTheSameDay) {
     // The same day through an update literal, and through quoted text in an update.
     t.db().execute(QStringLiteral("Insert Into PulseWeightTarget Values( 1, 1, '%1', '%1', 60, 70)")
                        .arg(DateText::shortDate(QDate(2026, 1, 1))));
-    t.db().execute(QStringLiteral(" Update PulseWeightTarget Set StartDate=#2026/12/8#, "
-                                  "TargetDate=#2027/06/30#, Pulse=58, Weight=68 Where TPWID=1 And UserID=1"));
-    t.db().execute(QStringLiteral(" Update DailySnackingInput Set MealDate='%1', Snacking=3, Water=4 "
-                                  "Where DSID=1 And UserID=1")
-                       .arg(DateText::shortDate(QDate(2026, 12, 8))));
+    t.db().execute(
+        QStringLiteral(" Update PulseWeightTarget Set StartDate=#2026/12/8#, "
+                       "TargetDate=#2027/06/30#, Pulse=58, Weight=68 Where TPWID=1 And UserID=1"));
+    t.db().execute(
+        QStringLiteral(" Update DailySnackingInput Set MealDate='%1', Snacking=3, Water=4 "
+                       "Where DSID=1 And UserID=1")
+            .arg(DateText::shortDate(QDate(2026, 12, 8))));
     EXPECT_EQ(t.scalar("SELECT StartDate || ' ' || TargetDate FROM PulseWeightTarget").toString(),
               QStringLiteral("2026-12-08 2027-06-30"));
 }
@@ -89,8 +93,9 @@ TEST(DayText, OtherFormsAreStoredAsTheSameDay) {
 TEST(DayText, AnImpossibleDayIsRefusedAndNothingStored) {
     testing::TestDatabase t;
     for (const char* value : {"'13/45/2026'", "'tomorrow'", "#2026/02/30#"}) {
-        EXPECT_THROW(t.db().execute(QStringLiteral("Insert Into PulseWeight Values(1, 1, %1, 62, 80, 'Good')")
-                                        .arg(QLatin1String(value))),
+        EXPECT_THROW(t.db().execute(
+                         QStringLiteral("Insert Into PulseWeight Values(1, 1, %1, 62, 80, 'Good')")
+                             .arg(QLatin1String(value))),
                      store::StoreError)
             << value;
     }
@@ -99,18 +104,23 @@ TEST(DayText, AnImpossibleDayIsRefusedAndNothingStored) {
 
 TEST(SkippedMeal, IsStoredWithPenaltyAndEightZeros) {
     testing::TestDatabase t;
-    t.db().execute(QStringLiteral("Insert Into DailyMealInput Values(1, 1, '%1', '1B', -8, 0, 0, 0, 0, 0, 0, 0, 0)")
-                       .arg(DateText::shortDate(QDate(2026, 12, 8))));
+    t.db().execute(
+        QStringLiteral(
+            "Insert Into DailyMealInput Values(1, 1, '%1', '1B', -8, 0, 0, 0, 0, 0, 0, 0, 0)")
+            .arg(DateText::shortDate(QDate(2026, 12, 8))));
     store::ResultSet rs = t.db().select(QStringLiteral(
-        " Select DMID, MealType, NotEat, FatIntake as [Fat], FastSugarIntake as [FastSugar], FiberIntake as "
+        " Select DMID, MealType, NotEat, FatIntake as [Fat], FastSugarIntake as [FastSugar], "
+        "FiberIntake as "
         "[Fiber], OverallQuantity as [Overall], PositiveFoods, PrepareMyself, PrepareSomeone as "
-        "[AteSitting], AteSlowly From DailyMealInput Where UserID=1 And MealDate=#2026/12/08# Order By "
+        "[AteSitting], AteSlowly From DailyMealInput Where UserID=1 And MealDate=#2026/12/08# "
+        "Order By "
         "MealType"));
     ASSERT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(rs.field(u"MealType").toString(), QStringLiteral("1B"));
     EXPECT_EQ(rs.field(u"NotEat").toInt(), -8);
     for (int column = 3; column < rs.fieldCount(); ++column) {
-        EXPECT_EQ(rs.field(column), QVariant(qlonglong(0))) << rs.columnNames()[column].toStdString();
+        EXPECT_EQ(rs.field(column), QVariant(qlonglong(0)))
+            << rs.columnNames()[column].toStdString();
     }
 }
 

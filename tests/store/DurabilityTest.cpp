@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <set>
 
 #include "store/StoreError.h"
 #include "support/TestDatabase.h"
@@ -45,7 +45,8 @@ TEST(Durability, AKilledWriterLosesNoAcknowledgedRow) {
 
     store::Session reader(t.directory());
     reader.OpenConnection();
-    EXPECT_EQ(reader.db().selectNative("PRAGMA integrity_check").field(0).toString(), QStringLiteral("ok"));
+    EXPECT_EQ(reader.db().selectNative("PRAGMA integrity_check").field(0).toString(),
+              QStringLiteral("ok"));
     store::ResultSet rows = reader.db().selectNative("SELECT UserID FROM User1");
     std::set<qint64> stored;
     for (; !rows.eof(); rows.moveNext()) {
@@ -60,7 +61,8 @@ TEST(Durability, AKilledWriterLosesNoAcknowledgedRow) {
 TEST(Transaction, AFailureHalfwayKeepsEveryRow) {
     testing::TestDatabase t;
     t.db().execute(QStringLiteral("Insert Into User1 Values(1, 'Ann')"));
-    t.db().execute(QStringLiteral("Insert Into PulseWeight Values(1, 1, '1/2/2026', 60, 70, 'Good')"));
+    t.db().execute(
+        QStringLiteral("Insert Into PulseWeight Values(1, 1, '1/2/2026', 60, 70, 'Good')"));
     EXPECT_THROW(t.db().inTransaction([&] {
         t.db().execute(QStringLiteral("Delete  From PulseWeight Where UserID=1"));
         t.db().execute(QStringLiteral("Delete  From NoSuchTable Where UserID=1"));

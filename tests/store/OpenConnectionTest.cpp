@@ -72,7 +72,9 @@ struct BadFile {
     const char* cause;
 };
 
-void PrintTo(const BadFile& file, std::ostream* os) { *os << file.name; }
+void PrintTo(const BadFile& file, std::ostream* os) {
+    *os << file.name;
+}
 
 class OpenFailure : public ::testing::TestWithParam<BadFile> {};
 
@@ -91,25 +93,26 @@ TEST_P(OpenFailure, NamesTheFileAndTheCauseAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, OpenFailure,
-    ::testing::Values(
-        BadFile{"Missing", [](const QString&) {}, "does not exist"},
-        BadFile{"WrongPassword",
-                [](const QString& file) {
-                    QString cause;
-                    const store::SqliteHandle db = store::openKeyed(
-                        file, QStringLiteral("other"), &cause, store::OpenMode::CreateIfMissing);
-                    sqlite3_exec(db.get(), "CREATE TABLE User1 (UserID INTEGER)", nullptr, nullptr,
-                                 nullptr);
-                },
-                "password is wrong"},
-        BadFile{"NotADatabase",
-                [](const QString& file) {
-                    QFile f(file);
-                    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-                    f.write(QByteArray(8192, 'x'));
-                },
-                "not a database"},
-        BadFile{"AFolder", [](const QString& file) { QDir().mkpath(file); }, "not a file"}),
+    ::testing::Values(BadFile{"Missing", [](const QString&) {}, "does not exist"},
+                      BadFile{"WrongPassword",
+                              [](const QString& file) {
+                                  QString cause;
+                                  const store::SqliteHandle db =
+                                      store::openKeyed(file, QStringLiteral("other"), &cause,
+                                                       store::OpenMode::CreateIfMissing);
+                                  sqlite3_exec(db.get(), "CREATE TABLE User1 (UserID INTEGER)",
+                                               nullptr, nullptr, nullptr);
+                              },
+                              "password is wrong"},
+                      BadFile{"NotADatabase",
+                              [](const QString& file) {
+                                  QFile f(file);
+                                  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                                  f.write(QByteArray(8192, 'x'));
+                              },
+                              "not a database"},
+                      BadFile{"AFolder", [](const QString& file) { QDir().mkpath(file); },
+                              "not a file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DeliveredDatabase, IsNeverOverwritten) {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include "app/WindowSwitcher.h"
+#include "store/Session.h"
+
+namespace mirtal::app {
+
+// The program's shared state and its window switcher, and the start-up sequence.
+class Application {
+  public:
+    Application(const QString& applicationDirectory, Messages& messages, LinkOpener& links);
+
+    // Opens the database and shows the user window alone, centred on the screen. When the
+    // database cannot be opened the user is told which file and why, and false comes back.
+    bool start();
+
+    store::Session& session() { return session_; }
+    WindowSwitcher& switcher() { return switcher_; }
+
+  private:
+    store::Session session_;
+    Messages& messages_;
+    WindowSwitcher switcher_;
+};
+
+}  // namespace mirtal::app

@@ -1,0 +1,17 @@
+#include "app/CurrentUser.h"
+
+#include <QLabel>
+
+#include "app/Messages.h"
+#include "store/Session.h"
+
+namespace mirtal::app {
+
+void showCurrentUser(store::Session& session, Messages& messages, QLabel* LabelUser) {
+    if (session.LoadCurrentUser() == store::Session::UserLoad::Duplicate) {
+        messages.inform(store::Session::duplicateUserMessage);
+    }
+    LabelUser->setText(session.currentUserName());
+}
+
+}  // namespace mirtal::app

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace mirtal::app {
+
+// The help window: one resizable child window that shows the instructions of whichever
+// window last pressed its Help button.
+class Form8 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form8(QWidget* parent = nullptr);
+
+    void showText(const QString& title, const QString& text);
+
+    QLabel* Label1;
+    QPlainTextEdit* Text1;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+}  // namespace mirtal::app

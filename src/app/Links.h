@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace mirtal::app {
+
+// Opens the product's web pages in the user's browser. The pages ship in the "site" folder
+// beside the program; tests replace the opener to see which page was asked for.
+class LinkOpener {
+  public:
+    virtual ~LinkOpener() = default;
+    virtual void open(const QUrl& url) = 0;
+};
+
+class DesktopLinkOpener final : public LinkOpener {
+  public:
+    void open(const QUrl& url) override;
+};
+
+// The page of the web site with the given path ("/wguide.html"); the front page for "/".
+QUrl sitePage(const QString& applicationDirectory, const QString& path);
+
+}  // namespace mirtal::app

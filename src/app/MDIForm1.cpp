@@ -1,0 +1,125 @@
+#include "app/MDIForm1.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+
+#include "app/PlatformSettings.h"
+#include "app/WindowSwitcher.h"
+
+namespace mirtal::app {
+
+MDIForm1::MDIForm1(WindowSwitcher& switcher)
+    : Toolbar1(new QToolBar(this)),
+      Command1(new QPushButton(QStringLiteral("Workout Guide"))),
+      switcher_(switcher),
+      area_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Mirtal 1.02"));
+    setWindowIcon(QIcon(QStringLiteral(":/mirtal.png")));
+    setAttribute(Qt::WA_DeleteOnClose);
+    area_->setObjectName(QStringLiteral("MDIClient"));
+    area_->setBackground(QColor(128, 128, 255));
+    setCentralWidget(area_);
+    buildMenu();
+    buildToolbar();
+    resize(1000, 720);
+
+    SetDateSeparator();
+    SetTimeFormat();
+}
+
+void MDIForm1::buildMenu() {
+    const auto menu = [this](QMenu* parent, const char* name, const QString& caption) {
+        QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    const auto item = [this](QMenu* parent, const char* name, const QString& caption,
+                             const QKeySequence& shortcut, auto action) {
+        QAction* a = parent->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(shortcut);
+        connect(a, &QAction::triggered, this, action);
+        return a;
+    };
+    const auto open = [this](int number) {
+        return [this, number] { switcher_.openWindow(number); };
+    };
+
+    QMenu* view = menu(nullptr, "mnu_File", QStringLiteral("&View Form"));
+    item(view, "Mnu_UserSelect", QStringLiteral("&User"), QKeySequence(Qt::CTRL | Qt::Key_U),
+         [this] { switcher_.openUserWindowFromMenu(); });
+    QMenu* exercise = menu(view, "Mnu_Ex", QStringLiteral("&Exercise"));
+    item(exercise, "Mnu_SetExercise", QStringLiteral("&Add Exercise"),
+         QKeySequence(Qt::CTRL | Qt::Key_H), open(2));
+    item(exercise, "Mnu_Exercise", QStringLiteral("&Daily Exercise"), QKeySequence(), open(3));
+    QMenu* pulseWeight = menu(view, "Mnu_PW", QStringLiteral("&Pulse/Weight"));
+    item(pulseWeight, "Mnu_TPW", QStringLiteral("&Target Values"), QKeySequence(), open(6));
+    item(pulseWeight, "Mnu_PulseWeight", QStringLiteral("&Progress Log"),
+         QKeySequence(Qt::CTRL | Qt::Key_R), open(4));
+    item(view, "Mnu_Meal", QStringLiteral("Meal Evaluation"), QKeySequence(), open(5));
+    QMenu* reports = menu(nullptr, "Mnu_R", QStringLiteral("Reports"));
+    item(reports, "Mnu_Report", QStringLiteral("&Show Report"), QKeySequence(), open(7));
+    QMenu* help = menu(nullptr, "Mnu_Help", QStringLiteral("&Help"));
+    item(help, "Mnu_Manual", QStringLiteral("&One Page Manual"),
+         QKeySequence(Qt::CTRL | Qt::Key_F1), [this] { showManual(); });
+    QMenu* exit = menu(nullptr, "Mnu_Exit", QStringLiteral("&Exit"));
+    item(exit, "Quit", QStringLiteral("Quit"), QKeySequence(), [this] { switcher_.quit(); });
+}
+
+void MDIForm1::buildToolbar() {
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->setIconSize(QSize(32, 32));
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+    const std::pair<const char*, QString> buttons[] = {{"A", QStringLiteral("User")},
+                                                       {"B", QStringLiteral("Target Values")},
+                                                       {"C", QStringLiteral("Add Exercises")},
+                                                       {"D", QStringLiteral("Daily Exercise")},
+                                                       {"E", QStringLiteral("Meal Evaluation")},
+                                                       {"F", QStringLiteral("Progress Log")},
+                                                       {"G", QStringLiteral("Report")}};
+    for (const auto& [key, caption] : buttons) {
+        const QString k = QLatin1String(key);
+        QAction* button =
+            Toolbar1->addAction(QIcon(QStringLiteral(":/toolbar/%1.png").arg(k)), caption);
+        button->setObjectName(k);
+        button->setData(k);
+        connect(button, &QAction::triggered, this, [this, k] { toolbarButtonClicked(k); });
+    }
+    Toolbar1->addSeparator();
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Toolbar1->addWidget(Command1);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        switcher_.links().open(
+            sitePage(switcher_.applicationDirectory(), QStringLiteral("/wguide.html")));
+    });
+}
+
+void MDIForm1::toolbarButtonClicked(const QString& key) {
+    static const QString keys = QStringLiteral("ABCDEFG");
+    static constexpr int windows[] = {1, 6, 2, 3, 5, 4, 7};
+    const qsizetype index = key.size() == 1 ? keys.indexOf(key) : -1;
+    if (index >= 0) {
+        switcher_.openWindow(windows[index]);
+    }
+}
+
+void MDIForm1::showManual() {
+    const QUrl manual =
+        sitePage(switcher_.applicationDirectory(), QStringLiteral("/MirtalHelp.html"));
+    if (!QFileInfo::exists(manual.toLocalFile())) {
+        switcher_.messages().inform(
+            QStringLiteral("The manual cannot be shown: %1 is missing.").arg(manual.toLocalFile()));
+        return;
+    }
+    switcher_.links().open(manual);
+}
+
+}  // namespace mirtal::app

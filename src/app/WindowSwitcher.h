@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+#include "app/Form8.h"
+#include "app/Links.h"
+#include "app/MDIForm1.h"
+#include "app/Messages.h"
+#include "store/Session.h"
+
+class QWidget;
+
+namespace mirtal::app {
+
+// Opens the windows by number (1 user, 2 exercise catalogue, 3 daily exercise, 4 progress
+// log, 5 meal evaluation, 6 target values, 7 reports) and keeps only one data window loaded
+// at a time. Windows never include each other: they reach one another through this class.
+class WindowSwitcher : public QObject {
+    Q_OBJECT
+  public:
+    // Builds window N afresh; its constructor is the window's load.
+    using Factory = std::function<QWidget*(WindowSwitcher&)>;
+
+    static constexpr int userWindow = 1;
+    static constexpr int targetValuesWindow = 6;
+
+    WindowSwitcher(store::Session& session, Messages& messages, LinkOpener& links,
+                   QString applicationDirectory);
+    ~WindowSwitcher() override;
+
+    void registerWindow(int number, Factory factory);
+
+    store::Session& session() { return session_; }
+    Messages& messages() { return messages_; }
+    LinkOpener& links() { return links_; }
+    const QString& applicationDirectory() const { return applicationDirectory_; }
+
+    // The menu, the toolbar and the navigation bars: store N, CloseOtherWindows, show the
+    // window in front at the top-left corner of the main window. The user window is a
+    // window of its own; from the menu it is only shown, elsewhere also brought to front.
+    void openWindow(int number);
+    void openUserWindowFromMenu();
+
+    // Unloads every data window but the one whose number is stored, then clears the number.
+    void CloseOtherWindows();
+    void closeWindow(int number);
+
+    // The user window's START: the target values window as the first child of the main
+    // window, which is loaded first if needed. No CloseOtherWindows here.
+    void showStartWindow();
+
+    // The user window at start-up, centred on the screen.
+    void showUserWindowCentred();
+
+    // Shows the help window with a window's title and text.
+    void showHelp(const QString& title, const QString& text);
+
+    void closeMainWindow();
+    void quit();
+    void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
+
+    QWidget* loadedWindow(int number) const;
+    MDIForm1* mainWindowIfLoaded() const { return mainWindow_; }
+    Form8* helpWindowIfLoaded() const { return help_; }
+
+  private:
+    enum class Placement { ShowOnly, Front, FrontTopLeft };
+
+    MDIForm1& mainWindow();
+    QWidget* load(int number);
+    void show(int number, Placement placement);
+
+    store::Session& session_;
+    Messages& messages_;
+    LinkOpener& links_;
+    QString applicationDirectory_;
+    std::array<Factory, 8> factories_{};
+    std::array<QPointer<QWidget>, 8> loaded_{};
+    QPointer<MDIForm1> mainWindow_;
+    QPointer<Form8> help_;
+    std::function<void()> quit_;
+};
+
+}  // namespace mirtal::app

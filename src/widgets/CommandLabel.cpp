@@ -1,0 +1,118 @@
+#include "widgets/CommandLabel.h"
+
+#include <QMouseEvent>
+#include <QShortcutEvent>
+
+#include "widgets/Colours.h"
+
+namespace mirtal::widgets {
+
+CommandLabel::CommandLabel(const QString& name, const QString& caption, QWidget* parent,
+                           bool link)
+    : QLabel(parent), link_(link) {
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignCenter);
+    setText(caption);
+    // QLabel shows and grabs its "&" access key only when it has a buddy; being its own buddy
+    // lets the label take the key itself (see event()).
+    setBuddy(this);
+    // Hover follows the pointer moving over the label, not only entering it.
+    setMouseTracking(true);
+}
+
+CommandLabel::CommandLabel(const QString& name, const QString& caption, const QString& shapeName,
+                           QWidget* parent)
+    : CommandLabel(name, caption, parent, false) {
+    shape_ = new BackingShape(shapeName, parent);
+    shape_->stackUnder(this);
+    showAtRest();
+}
+
+CommandLabel* CommandLabel::link(const QString& name, const QString& caption, QWidget* parent) {
+    auto* label = new CommandLabel(name, caption, parent, true);
+    label->setAutoFillBackground(true);
+    label->showAtRest();
+    return label;
+}
+
+CommandLabel::~CommandLabel() { delete shape_.data(); }
+
+QColor CommandLabel::textColour() const { return palette().color(QPalette::WindowText); }
+
+QColor CommandLabel::faceColour() const {
+    return shape_ ? shape_->fillColour() : palette().color(QPalette::Window);
+}
+
+void CommandLabel::showHover() { paint(colours::red, colours::white); }
+
+void CommandLabel::showAtRest() {
+    paint(link_ ? colours::blue : colours::black, colours::lightGrey);
+}
+
+void CommandLabel::paint(const QColor& text, const QColor& face) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, text);
+    if (shape_) {
+        shape_->setFillColour(face);
+    } else {
+        p.setColor(QPalette::Window, face);
+    }
+    setPalette(p);
+}
+
+void CommandLabel::setVisible(bool visible) {
+    QLabel::setVisible(visible);
+    if (shape_) {
+        shape_->setVisible(visible);
+    }
+}
+
+bool CommandLabel::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut) {
+        // A letter shared by two labels of one window would click whichever Qt picks; like a
+        // push button, an ambiguous access key clicks nothing.
+        if (!static_cast<QShortcutEvent*>(e)->isAmbiguous()) {
+            emit clicked();
+        }
+        return true;
+    }
+    return QLabel::event(e);
+}
+
+void CommandLabel::mouseMoveEvent(QMouseEvent* e) {
+    showHover();
+    QLabel::mouseMoveEvent(e);
+}
+
+void CommandLabel::mousePressEvent(QMouseEvent* e) {
+    pressed_ = e->button() == Qt::LeftButton;
+    e->accept();
+}
+
+void CommandLabel::mouseReleaseEvent(QMouseEvent* e) {
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    e->accept();
+    if (click) {
+        // Last: a click may close the window and with it this label.
+        emit clicked();
+    }
+}
+
+void CommandLabel::moveEvent(QMoveEvent* e) {
+    QLabel::moveEvent(e);
+    if (shape_) {
+        shape_->setGeometry(geometry());
+    }
+}
+
+void CommandLabel::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    if (shape_) {
+        shape_->setGeometry(geometry());
+    }
+}
+
+}  // namespace mirtal::widgets
