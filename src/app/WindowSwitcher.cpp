@@ -47,13 +47,22 @@ QWidget* WindowSwitcher::load(int number) {
     QWidget* window = factories_.at(static_cast<std::size_t>(number))(*this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (number != userWindow) {
-        QMdiSubWindow* frame = mainWindow().area()->addSubWindow(window);
-        frame->setAttribute(Qt::WA_DeleteOnClose);
+        QMdiSubWindow* frame = addChild(window);
         // Closing the window from inside (a START label) takes its frame along.
         connect(window, &QObject::destroyed, frame, &QObject::deleteLater);
     }
     slot = window;
     return window;
+}
+
+QMdiSubWindow* WindowSwitcher::addChild(QWidget* window) {
+    // A window is built at its own size; its frame grows around it.
+    const QSize size = window->size();
+    QMdiSubWindow* frame = mainWindow().area()->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->ensurePolished();
+    frame->resize(size.grownBy(frame->contentsMargins()));
+    return frame;
 }
 
 void WindowSwitcher::show(int number, Placement placement) {
@@ -120,9 +129,7 @@ void WindowSwitcher::showHelp(const QString& title, const QString& text) {
     if (!help_) {
         help_ = new Form8;
         help_->setAttribute(Qt::WA_DeleteOnClose);
-        QMdiSubWindow* frame = mainWindow().area()->addSubWindow(help_);
-        frame->setAttribute(Qt::WA_DeleteOnClose);
-        frame->show();
+        addChild(help_)->show();
     }
     help_->showText(title, text);
 }

@@ -11,6 +11,7 @@
 #include "app/Messages.h"
 #include "store/Session.h"
 
+class QMdiSubWindow;
 class QWidget;
 
 namespace mirtal::app {
@@ -71,6 +72,7 @@ class WindowSwitcher : public QObject {
 
     MDIForm1& mainWindow();
     QWidget* load(int number);
+    QMdiSubWindow* addChild(QWidget* window);
     void show(int number, Placement placement);
 
     store::Session& session_;

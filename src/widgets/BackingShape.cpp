@@ -12,7 +12,9 @@ BackingShape::BackingShape(const QString& name, QWidget* parent) : QFrame(parent
     setFillColour(colours::lightGrey);
 }
 
-QColor BackingShape::fillColour() const { return palette().color(QPalette::Window); }
+QColor BackingShape::fillColour() const {
+    return palette().color(QPalette::Window);
+}
 
 void BackingShape::setFillColour(const QColor& colour) {
     QPalette p = palette();

@@ -10,7 +10,7 @@ namespace mirtal::widgets {
 // painted rectangle.
 class BackingShape : public QFrame {
     Q_OBJECT
-public:
+  public:
     BackingShape(const QString& name, QWidget* parent);
 
     QColor fillColour() const;

@@ -7,8 +7,7 @@
 
 namespace mirtal::widgets {
 
-CommandLabel::CommandLabel(const QString& name, const QString& caption, QWidget* parent,
-                           bool link)
+CommandLabel::CommandLabel(const QString& name, const QString& caption, QWidget* parent, bool link)
     : QLabel(parent), link_(link) {
     setObjectName(name);
     setTextFormat(Qt::PlainText);
@@ -36,15 +35,21 @@ CommandLabel* CommandLabel::link(const QString& name, const QString& caption, QW
     return label;
 }
 
-CommandLabel::~CommandLabel() { delete shape_.data(); }
+CommandLabel::~CommandLabel() {
+    delete shape_.data();
+}
 
-QColor CommandLabel::textColour() const { return palette().color(QPalette::WindowText); }
+QColor CommandLabel::textColour() const {
+    return palette().color(QPalette::WindowText);
+}
 
 QColor CommandLabel::faceColour() const {
     return shape_ ? shape_->fillColour() : palette().color(QPalette::Window);
 }
 
-void CommandLabel::showHover() { paint(colours::red, colours::white); }
+void CommandLabel::showHover() {
+    paint(colours::red, colours::white);
+}
 
 void CommandLabel::showAtRest() {
     paint(link_ ? colours::blue : colours::black, colours::lightGrey);

@@ -16,7 +16,7 @@ namespace mirtal::widgets {
 // only a hover reset surface (HoverReset) puts it back to rest, so several labels can stay lit.
 class CommandLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     // A command label over its shape; both become children of parent, the label on top.
     CommandLabel(const QString& name, const QString& caption, const QString& shapeName,
                  QWidget* parent);
@@ -37,10 +37,10 @@ public:
 
     void setVisible(bool visible) override;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -48,7 +48,7 @@ protected:
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     CommandLabel(const QString& name, const QString& caption, QWidget* parent, bool link);
     void paint(const QColor& text, const QColor& face);
 

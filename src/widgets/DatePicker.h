@@ -9,15 +9,15 @@ namespace mirtal::widgets {
 // typed into the field or set from code does not emit it.
 class DatePicker : public QDateEdit {
     Q_OBJECT
-public:
+  public:
     static inline const QString displayFormatText = QStringLiteral("yyyy/MM/dd");
 
     explicit DatePicker(const QString& name, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void closeUp();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -54,7 +54,9 @@ Grid::Grid(const QString& name, QWidget* parent) : QTableWidget(parent) {
             [this](int row, int col) { emit doubleClicked(row + 1, col); });
 }
 
-int Grid::narrowColumnWidth() { return twips(250); }
+int Grid::narrowColumnWidth() {
+    return twips(250);
+}
 
 void Grid::setFormatString(const QString& format) {
     const QStringList segments = format.split(u'|');
@@ -95,14 +97,6 @@ void Grid::showRows(const QStringList& columnNames, const QList<QStringList>& ro
 void Grid::setRows(int rows) {
     setRowCount(std::max(rows - 1, 0));
     if (markedRow_ >= rowCount()) {
-        markedRow_ = -1;
-    }
-    fillEmptyCells();
-}
-
-void Grid::setCols(int cols) {
-    setColumnCount(cols);
-    if (markedCol_ >= columnCount()) {
         markedRow_ = -1;
     }
     fillEmptyCells();

@@ -17,7 +17,7 @@ namespace mirtal::widgets {
 // unless the window keeps the marks (setRestoreColourOnLeave(false)).
 class Grid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit Grid(const QString& name, QWidget* parent = nullptr);
 
     // Columns from a format string: "|"-separated captions, the first one for column 0. A
@@ -35,7 +35,6 @@ public:
     int rows() const { return rowCount() + 1; }
     void setRows(int rows);
     int cols() const { return columnCount(); }
-    void setCols(int cols);
 
     // Empties every cell's text and colour; the header, rows and columns stay.
     void clearCells();
@@ -60,14 +59,14 @@ public:
 
     void setRestoreColourOnLeave(bool restore) { restoreOnLeave_ = restore; }
 
-signals:
+  signals:
     // All in the grid's numbering. A double-click comes after the click on the same cell.
     void clicked(int row, int col);
     void doubleClicked(int row, int col);
     void enterCell(int row, int col);
     void leaveCell(int row, int col);
 
-private:
+  private:
     QTableWidgetItem* cell(int row, int col) const;
     void fillEmptyCells();
     void setColumnCaptions(const QStringList& captions);

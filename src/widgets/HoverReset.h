@@ -16,17 +16,17 @@ namespace mirtal::widgets {
 // a background picture that covers the window is therefore a surface of its own.
 class HoverReset : public QObject {
     Q_OBJECT
-public:
+  public:
     // The reset lives as long as the surface. Several resets may share one surface.
     static HoverReset* install(QWidget* surface, const QList<CommandLabel*>& labels);
 
     // Lets a window register labels it builds after the surface (its own command labels).
     void add(const QList<CommandLabel*>& labels);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     explicit HoverReset(QWidget* surface);
 
     QWidget* surface_;

@@ -43,11 +43,15 @@ NavigationBar::NavigationBar(QWidget* window, int ownWindow, Open open, CloseOwn
         auto* label = new CommandLabel(QString::fromLatin1(entry.name),
                                        QString::fromLatin1(entry.caption), shapeName, window);
         const int target = entry.target;
+        // The handler works on copies: opening a window or closing this one unloads the window
+        // and with it this bar, while the handler still runs.
         connect(label, &CommandLabel::clicked, this, [this, target] {
             if (target == 0) {
-                closeOwn_();
+                const CloseOwn closeOwn = closeOwn_;
+                closeOwn();
             } else {
-                open_(target);
+                const Open open = open_;
+                open(target);
             }
         });
         labels_.append(label);

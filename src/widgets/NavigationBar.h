@@ -18,7 +18,7 @@ class CommandLabel;
 // the labels it does have. Labels and shapes are children of the window itself.
 class NavigationBar : public QObject {
     Q_OBJECT
-public:
+  public:
     using Open = std::function<void(int windowNumber)>;
     using CloseOwn = std::function<void()>;
 
@@ -33,7 +33,7 @@ public:
     // The extent of that row.
     QSize size() const;
 
-private:
+  private:
     QList<CommandLabel*> labels_;
     Open open_;
     CloseOwn closeOwn_;

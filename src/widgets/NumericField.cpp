@@ -13,8 +13,8 @@ NumericField::NumericField(const QString& name, app::Messages& messages, QWidget
     SelectedNumber::install(this, messages);
     // The key filter sees typed characters only; the validator turns away any edit, a paste or
     // a drop among them, that would leave anything but digits and points in the field.
-    setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9.]*")), this));
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
 }
 
 bool isWellFormedNumber(const QString& text) {

@@ -13,7 +13,7 @@ namespace mirtal::widgets {
 // a statement. Text set from code is taken as it is.
 class NumericField : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     NumericField(const QString& name, app::Messages& messages, QWidget* parent = nullptr);
 };
 

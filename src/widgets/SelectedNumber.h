@@ -15,7 +15,7 @@ namespace mirtal::widgets {
 // through: a malformed number is refused later, by the window, before it builds a statement.
 class SelectedNumber : public QObject {
     Q_OBJECT
-public:
+  public:
     static inline const QString refusal = QStringLiteral("Valied Numbers Only");
 
     // Filters the keys of field; lives as long as the field.
@@ -24,10 +24,10 @@ public:
     // Whether the typed character may go into a numeric field.
     static bool passes(QChar typed);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     SelectedNumber(QObject* field, app::Messages& messages);
 
     app::Messages& messages_;

@@ -187,6 +187,24 @@ TEST(MainWindow, ClosingItClosesItsChildrenButNotTheUserWindow) {
     EXPECT_EQ(loadedWindows(h), QStringList{QStringLiteral("Form1")});
 }
 
+TEST(NavigationBar, StartClosesItsOwnWindowAndUserLeadsBackToTheUserWindow) {
+    AppHarness h;
+    startWithNewUser(h);
+    h.switcher().openWindow(4);
+    QTest::mouseClick(h.control<QLabel>(4, "LblProfile"), Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(loadedWindows(h), QStringList());
+    ASSERT_NE(h.switcher().mainWindowIfLoaded(), nullptr);
+    EXPECT_TRUE(h.switcher().mainWindowIfLoaded()->area()->subWindowList().isEmpty());
+
+    h.switcher().openWindow(2);
+    QTest::mouseClick(h.control<QLabel>(2, "LblDailyInput"), Qt::LeftButton);
+    EXPECT_EQ(loadedWindows(h), QStringList{QStringLiteral("Form4")});
+    QTest::mouseClick(h.control<QLabel>(4, "LblUser"), Qt::LeftButton);
+    EXPECT_EQ(loadedWindows(h), QStringList{QStringLiteral("Form1")});
+    EXPECT_TRUE(h.switcher().loadedWindow(1)->isVisible());
+}
+
 TEST(MainWindow, QuitEndsTheProgramWhateverIsOpen) {
     AppHarness h;
     startWithNewUser(h);

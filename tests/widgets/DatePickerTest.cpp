@@ -10,7 +10,7 @@ namespace mirtal::widgets {
 namespace {
 
 class Picker : public ShownWindow {
-protected:
+  protected:
     void SetUp() override {
         picker = new DatePicker(QStringLiteral("DTPicker1"), &window);
         picker->setGeometry(10, 10, 160, 24);

@@ -8,7 +8,7 @@ namespace mirtal::widgets {
 namespace {
 
 class GridTest : public ShownWindow {
-protected:
+  protected:
     void SetUp() override {
         grid = new Grid(QStringLiteral("MSHFlexGrid1"), &window);
         grid->setGeometry(0, 0, 600, 400);
@@ -16,11 +16,14 @@ protected:
                        {{"7", "2026/12/08", "61", "80.5", "Good"},
                         {"9", "2026/12/09", "60", "80", "Fair"},
                         {"12", "2026/12/10", "59", "79.5", "Good"}});
-        QObject::connect(grid, &Grid::clicked, [this](int r, int c) { log << entry("click", r, c); });
+        QObject::connect(grid, &Grid::clicked,
+                         [this](int r, int c) { log << entry("click", r, c); });
         QObject::connect(grid, &Grid::doubleClicked,
-                [this](int r, int c) { log << entry("double", r, c); });
-        QObject::connect(grid, &Grid::enterCell, [this](int r, int c) { log << entry("enter", r, c); });
-        QObject::connect(grid, &Grid::leaveCell, [this](int r, int c) { log << entry("leave", r, c); });
+                         [this](int r, int c) { log << entry("double", r, c); });
+        QObject::connect(grid, &Grid::enterCell,
+                         [this](int r, int c) { log << entry("enter", r, c); });
+        QObject::connect(grid, &Grid::leaveCell,
+                         [this](int r, int c) { log << entry("leave", r, c); });
         show();
         // Only what the pointer does from here on.
         log.clear();
@@ -132,8 +135,8 @@ TEST_F(GridTest, SignalsUseGridNumberingAndDoubleClickFollowsTheClick) {
     click(1, 2);
     click(3, 4);
     doubleClick(2, 5);
-    EXPECT_EQ(log, QStringList({"leave 1,0", "enter 1,2", "click 1,2", "leave 1,2", "enter 3,4", "click 3,4",
-                                "leave 3,4", "enter 2,5", "click 2,5", "double 2,5"}));
+    EXPECT_EQ(log, QStringList({"leave 1,0", "enter 1,2", "click 1,2", "leave 1,2", "enter 3,4",
+                                "click 3,4", "leave 3,4", "enter 2,5", "click 2,5", "double 2,5"}));
     EXPECT_EQ(grid->currentGridRow(), 2);
     EXPECT_EQ(grid->currentGridCol(), 5);
 }

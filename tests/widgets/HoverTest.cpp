@@ -15,7 +15,7 @@ namespace {
 // A window laid out as the data windows are: a background picture over the whole window, two
 // command labels and a link label on it, and a frame with its own command label and a field.
 class Hover : public ShownWindow {
-protected:
+  protected:
     void SetUp() override {
         bak = new QLabel(&window);
         bak->setObjectName(QStringLiteral("bak"));
@@ -26,8 +26,8 @@ protected:
         report = new CommandLabel(QStringLiteral("LblReport"), QStringLiteral("&REPORT"),
                                   QStringLiteral("Shape2"), &window);
         report->setGeometry(120, 10, 100, 20);
-        url = CommandLabel::link(QStringLiteral("LblURL"), QStringLiteral("&What's this?"),
-                                 &window);
+        url =
+            CommandLabel::link(QStringLiteral("LblURL"), QStringLiteral("&What's this?"), &window);
         url->setGeometry(230, 10, 100, 20);
         frame = new QGroupBox(QStringLiteral("Frame2"), &window);
         frame->setObjectName(QStringLiteral("Frame2"));

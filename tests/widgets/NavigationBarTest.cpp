@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QList>
+#include <QPointer>
 #include <QTest>
 
 #include "ShownWindow.h"
@@ -16,8 +17,8 @@ struct Window {
     QList<const char*> shapes;
 };
 
-const QStringList barLabels{"LblUser",     "LblProfile",    "LblAddExercise", "LblExercise",
-                            "LblDailyInput", "LblMeal",     "LblReport"};
+const QStringList barLabels{"LblUser",       "LblProfile", "LblAddExercise", "LblExercise",
+                            "LblDailyInput", "LblMeal",    "LblReport"};
 
 const QList<Window> windows{
     {2, "Form2", {"Shape1", "Shape2", "", "Shape3", "Shape4", "Shape5", "Shape6"}},
@@ -29,7 +30,7 @@ const QList<Window> windows{
 };
 
 class Bar : public ShownWindow {
-protected:
+  protected:
     NavigationBar* build(int windowNumber) {
         return new NavigationBar(
             &window, windowNumber, [this](int n) { opened << n; }, [this] { ++closed; });
@@ -43,7 +44,8 @@ TEST_F(Bar, EachWindowCarriesTheOtherWindowsLabelsOverNumberedShapes) {
     for (const Window& w : windows) {
         SCOPED_TRACE(w.name);
         QWidget form;
-        NavigationBar bar(&form, w.number, [](int) {}, [] {});
+        NavigationBar bar(
+            &form, w.number, [](int) {}, [] {});
         QStringList expectedLabels;
         for (int i = 0; i < barLabels.size(); ++i) {
             auto* label = form.findChild<QLabel*>(barLabels[i]);
@@ -68,8 +70,9 @@ TEST_F(Bar, EachWindowCarriesTheOtherWindowsLabelsOverNumberedShapes) {
 
 TEST_F(Bar, CaptionsAreWrittenAsTheUserKnowsThem) {
     build(6);
-    const QStringList captions{"&USER",          "&START",        "&ADD EXCERCISE", "&DAILY EXCERCISE",
-                               "&PROGRESS LOG",  "&MEAL EVALUATION", "&REPORT"};
+    const QStringList captions{
+        "&USER",         "&START",           "&ADD EXCERCISE", "&DAILY EXCERCISE",
+        "&PROGRESS LOG", "&MEAL EVALUATION", "&REPORT"};
     for (int i = 0; i < barLabels.size(); ++i) {
         EXPECT_EQ(window.findChild<QLabel*>(barLabels[i])->text(), captions[i]);
     }
@@ -89,6 +92,21 @@ TEST_F(Bar, LabelsOpenTheirWindowAndStartClosesItsOwn) {
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(opened.last(), 7);
     EXPECT_EQ(closed, 2);
+}
+
+TEST_F(Bar, AClickMayUnloadTheWindowThatCarriesTheBar) {
+    show();
+    for (const char* name : {"LblProfile", "LblMeal"}) {
+        SCOPED_TRACE(name);
+        QPointer<QWidget> form = new QWidget(&window);
+        form->resize(600, 100);
+        const auto unload = [&form] { delete form.data(); };
+        new NavigationBar(
+            form, 3, [&](int) { unload(); }, unload);
+        form->show();
+        QTest::mouseClick(form->findChild<QLabel*>(QLatin1String(name)), Qt::LeftButton);
+        EXPECT_TRUE(form.isNull());
+    }
 }
 
 TEST_F(Bar, LabelsLieInOneRowThatFitsTheirCaptions) {

@@ -2,22 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
 #include <QTest>
 #include <QWidget>
-#include <ostream>
 
 #include "support/QtApplication.h"
-
-// Failures show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+#include "support/QtPrinters.h"
 
 namespace mirtal::widgets {
 
 // A fixture with a top-level window on screen: the pointer and the keyboard reach only
 // widgets that are shown, and access keys only those of the active window.
 class ShownWindow : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { testing::ensureQtApplication(); }
 
     void show() {

@@ -33,6 +33,8 @@ CREATE TABLE Exercise (
     ExerciseTimes INTEGER CHECK (typeof(ExerciseTimes) IN ('integer', 'real'))
 );
 CREATE INDEX Exercise_User_Day ON Exercise (UserID, ExcerciseDate);
+-- The day's grid joins the catalogue to the log by exercise and day.
+CREATE INDEX Exercise_Exercise_Day ON Exercise (SEID, ExcerciseDate);
 CREATE TABLE PulseWeight (
     PWID INTEGER NOT NULL PRIMARY KEY,
     UserID INTEGER CHECK (typeof(UserID) IN ('integer', 'real')),

@@ -1,0 +1,128 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+
+#include "ShownWindow.h"
+#include "support/ScriptedMessages.h"
+#include "widgets/NumericField.h"
+#include "widgets/SelectedNumber.h"
+
+namespace mirtal::widgets {
+namespace {
+
+class Numeric : public ShownWindow {
+  protected:
+    void SetUp() override {
+        pulse = new NumericField(QStringLiteral("TxtPulse"), messages, &window);
+        pulse->setGeometry(10, 10, 100, 24);
+        weight = new NumericField(QStringLiteral("TxtWeight"), messages, &window);
+        weight->setGeometry(10, 40, 100, 24);
+        show();
+        pulse->setFocus();
+    }
+
+    testing::ScriptedMessages messages;
+    NumericField* pulse = nullptr;
+    NumericField* weight = nullptr;
+};
+
+TEST_F(Numeric, TypedCharactersOtherThanDigitsPointAndBackspaceAreRefused) {
+    struct Case {
+        const char* what;
+        Qt::Key key;
+        QString after;  // the field held "12"
+        bool refused;
+    };
+    const QList<Case> cases{
+        {"digit", Qt::Key_7, "127", false},           {"point", Qt::Key_Period, "12.", false},
+        {"backspace", Qt::Key_Backspace, "1", false}, {"letter", Qt::Key_A, "12", true},
+        {"Enter", Qt::Key_Return, "12", true},        {"minus", Qt::Key_Minus, "12", true},
+        {"blank", Qt::Key_Space, "12", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        pulse->setText(QStringLiteral("12"));
+        messages.shown.clear();
+        QTest::keyClick(pulse, c.key);
+        EXPECT_EQ(pulse->text(), c.after);
+        if (c.refused) {
+            ASSERT_EQ(messages.shown.size(), 1);
+            EXPECT_EQ(messages.shown[0].text, QStringLiteral("Valied Numbers Only"));
+            EXPECT_EQ(messages.shown[0].title, QStringLiteral("Mirtal"));
+            EXPECT_FALSE(messages.shown[0].question);
+        } else {
+            EXPECT_TRUE(messages.shown.isEmpty());
+        }
+    }
+}
+
+TEST_F(Numeric, KeysThatTypeNothingMoveAsUsual) {
+    pulse->setText(QStringLiteral("80.5"));
+    QTest::keyClick(pulse, Qt::Key_Left);
+    QTest::keyClick(pulse, Qt::Key_Left);
+    EXPECT_EQ(pulse->cursorPosition(), 2);
+    QTest::keyClick(pulse, Qt::Key_Delete);
+    EXPECT_EQ(pulse->text(), QStringLiteral("805"));
+    QTest::keyClick(pulse, Qt::Key_Tab);
+    EXPECT_TRUE(weight->hasFocus());
+    QTest::keyClick(weight, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(pulse->hasFocus());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(Numeric, PastedOrDroppedTextMustBeDigitsAndPoints) {
+    struct Case {
+        QString given;
+        QString after;  // the field held "1"
+    };
+    for (const Case& c :
+         QList<Case>{{"12a", "1"}, {"-3", "1"}, {"2.5", "12.5"}, {"1.2.3", "11.2.3"}}) {
+        SCOPED_TRACE(c.given.toStdString());
+        pulse->setText(QStringLiteral("1"));
+        QApplication::clipboard()->setText(c.given);
+        QTest::keyClick(pulse, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(pulse->text(), c.after) << "pasted";
+
+        pulse->setText(QStringLiteral("1"));
+        QMimeData dragged;
+        dragged.setText(c.given);
+        const QPoint end(pulse->width() - 2, pulse->height() / 2);
+        QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pulse, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pulse, &drop);
+        EXPECT_EQ(pulse->text(), c.after) << "dropped";
+    }
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(Numeric, TheProgramSetsAnyText) {
+    pulse->setText(QStringLiteral("n/a"));
+    EXPECT_EQ(pulse->text(), QStringLiteral("n/a"));
+}
+
+TEST(WellFormedNumber, HasDigitsAndAtMostOnePoint) {
+    struct Case {
+        const char* text;
+        bool wellFormed;
+    };
+    for (const Case& c :
+         {Case{"64", true}, Case{"80.5", true}, Case{".5", true}, Case{"5.", true},
+          Case{"007", true}, Case{"", false}, Case{".", false}, Case{"1.2.3", false},
+          Case{"..5", false}, Case{"12\n", false}, Case{"1 2", false}, Case{"-1", false}}) {
+        EXPECT_EQ(isWellFormedNumber(QString::fromLatin1(c.text)), c.wellFormed) << c.text;
+    }
+}
+
+TEST(NumberKey, DigitsPointAndBackspacePass) {
+    for (const QChar c : QStringLiteral("0123456789.\b")) {
+        EXPECT_TRUE(SelectedNumber::passes(c)) << int(c.unicode());
+    }
+    for (const QChar c : QStringLiteral("aZ-+, \r\t\x0661")) {
+        EXPECT_FALSE(SelectedNumber::passes(c)) << int(c.unicode());
+    }
+}
+
+}  // namespace
+}  // namespace mirtal::widgets
