@@ -14,13 +14,13 @@
 namespace {
 
 class SilentMessages final : public mirtal::app::Messages {
-public:
+  public:
     void inform(const QString&, const QString&, Icon) override {}
     bool ask(const QString&, const QString&) override { return false; }
 };
 
 class NoLinks final : public mirtal::app::LinkOpener {
-public:
+  public:
     void open(const QUrl&) override {}
 };
 

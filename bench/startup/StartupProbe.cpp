@@ -10,7 +10,7 @@
 namespace {
 
 class QuitWhenExposed final : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose) {
             // The paint that the exposure asks for is queued before this quit.
