@@ -104,10 +104,16 @@ void WindowSwitcher::CloseOtherWindows() {
 }
 
 void WindowSwitcher::closeWindow(int number) {
-    if (QWidget* window = loadedWindow(number)) {
-        window->close();
-        delete window;
+    QPointer<QWidget>& slot = loaded_.at(static_cast<std::size_t>(number));
+    QWidget* window = slot;
+    if (!window) {
+        return;
     }
+    slot = nullptr;
+    // The window may be closing itself from one of its own handlers (a START label), so it
+    // goes once the current event is over; it is gone from view and from the switcher now.
+    QWidget* frame = number == userWindow ? window : window->parentWidget();
+    frame->close();
 }
 
 void WindowSwitcher::showStartWindow() {

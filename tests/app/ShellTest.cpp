@@ -156,6 +156,8 @@ TEST(WindowSwitching, AReopenedWindowStartsAfresh) {
     h.switcher().openWindow(7);
     QPointer<QWidget> first = h.switcher().loadedWindow(7);
     h.switcher().openWindow(5);
+    EXPECT_EQ(h.switcher().loadedWindow(7), nullptr);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     h.switcher().openWindow(7);
     EXPECT_NE(h.switcher().loadedWindow(7), nullptr);
