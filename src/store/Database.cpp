@@ -43,8 +43,7 @@ QVariant cellValue(sqlite3_stmt* stmt, int column) {
 
 }  // namespace
 
-Database::Database(SqliteHandle handle, QString fileName)
-    : db_(std::move(handle)), fileName_(std::move(fileName)) {}
+Database::Database(SqliteHandle handle) : db_(std::move(handle)) {}
 
 std::unique_ptr<Database> Database::open(const ConnectionSettings& settings) {
     const QString& file = settings.dataSource;
@@ -64,7 +63,7 @@ std::unique_ptr<Database> Database::open(const ConnectionSettings& settings) {
     if (!handle) {
         throw StoreError(openFailure(file, cause));
     }
-    return std::unique_ptr<Database>(new Database(std::move(handle), file));
+    return std::unique_ptr<Database>(new Database(std::move(handle)));
 }
 
 void Database::execute(const QString& statement) {

@@ -36,17 +36,14 @@ class Database {
     // Runs SQLite text as it stands, with no translation; for checks and measurements.
     ResultSet selectNative(const std::string& sqliteStatement);
 
-    const QString& fileName() const { return fileName_; }
-
   private:
-    Database(SqliteHandle handle, QString fileName);
+    explicit Database(SqliteHandle handle);
 
     ResultSet run(const std::string& sqliteStatement);
     void runControl(const char* statement);
     [[noreturn]] void fail() const;
 
     SqliteHandle db_;
-    QString fileName_;
     StatementObserver observer_;
 };
 

@@ -153,10 +153,6 @@ std::optional<QDate> DateText::parseDayText(QStringView text) {
     return QDate(*year, *month, *day);
 }
 
-QString DateText::timeText(QTime time) {
-    return time.toString(settings().timeFormat);
-}
-
 QString DateText::dateSeparator() {
     return settings().separator;
 }

@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QString>
 #include <QStringView>
-#include <QTime>
 #include <optional>
 
 namespace mirtal::store {
@@ -24,8 +23,6 @@ class DateText {
     // "yyyy/MM/dd", the form of day literals and of days shown in grids.
     static QString dayText(QDate day);
     static std::optional<QDate> parseDayText(QStringView text);
-
-    static QString timeText(QTime time);
 
     static QString dateSeparator();
     static void setDateSeparator(const QString& separator);

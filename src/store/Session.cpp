@@ -12,8 +12,7 @@ void Session::OpenConnection() {
         return;
     }
     connectionOpened_ = true;
-    connectionString_ = buildConnectionString(applicationDirectory_);
-    db_ = Database::open(parseConnectionString(connectionString_));
+    db_ = Database::open(parseConnectionString(buildConnectionString(applicationDirectory_)));
 }
 
 Database& Session::db() {

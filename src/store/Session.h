@@ -22,7 +22,6 @@ class Session {
     // Opens the database once per run. The flag is set before the attempt, so a failed open
     // is not tried again; throws StoreError on that failure.
     void OpenConnection();
-    const QString& connectionString() const { return connectionString_; }
     bool isOpen() const { return db_ != nullptr; }
     Database& db();  // throws StoreError before a successful OpenConnection
 
@@ -41,7 +40,6 @@ class Session {
 
   private:
     QString applicationDirectory_;
-    QString connectionString_;
     bool connectionOpened_ = false;
     std::unique_ptr<Database> db_;
     std::optional<qint64> currentUserId_;
