@@ -68,7 +68,11 @@ CREATE TABLE DailyMealInput (
     PrepareSomeone INTEGER CHECK (typeof(PrepareSomeone) IN ('integer', 'real')),
     AteSlowly INTEGER CHECK (typeof(AteSlowly) IN ('integer', 'real'))
 );
-CREATE INDEX DailyMealInput_User_Day ON DailyMealInput (UserID, MealDate);
+-- Holds every score too, so that the per-day meal reports read the index alone instead of
+-- visiting one table row per meal.
+CREATE INDEX DailyMealInput_User_Day ON DailyMealInput (UserID, MealDate, MealType, NotEat,
+    FatIntake, FastSugarIntake, FiberIntake, OverallQuantity, PositiveFoods, PrepareMyself,
+    PrepareSomeone, AteSlowly);
 CREATE TABLE DailySnackingInput (
     DSID INTEGER NOT NULL PRIMARY KEY,
     UserID INTEGER CHECK (typeof(UserID) IN ('integer', 'real')),
