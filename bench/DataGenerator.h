@@ -36,6 +36,8 @@ class GeneratedDatabase {
 
     store::Database& db() { return session_.db(); }
     const GeneratedData& data() const { return data_; }
+    // The folder that holds Mirtal.mdb, for starting the program on it.
+    QString directory() const { return dir_.path(); }
 
   private:
     QTemporaryDir dir_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace mirtal::app {
 
@@ -19,6 +20,12 @@ class Messages {
                         Icon icon = Icon::None) = 0;
     // True when the answer is Yes.
     virtual bool ask(const QString& text, const QString& title = defaultTitle) = 0;
+
+    // The service as a function that shows a refusal with an OK button, for the shared controls
+    // that know nothing of it.
+    std::function<void(const QString&)> refusal() {
+        return [this](const QString& text) { inform(text); };
+    }
 };
 
 // The program's message boxes: real QMessageBoxes over the active window.

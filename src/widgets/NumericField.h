@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QLineEdit>
+#include <initializer_list>
 
-namespace mirtal::app {
-class Messages;
-}
+#include "widgets/SelectedNumber.h"
 
 namespace mirtal::widgets {
 
@@ -14,11 +13,35 @@ namespace mirtal::widgets {
 class NumericField : public QLineEdit {
     Q_OBJECT
   public:
-    NumericField(const QString& name, app::Messages& messages, QWidget* parent = nullptr);
+    // caption is what the person calls the field ("Pulse"), for the message that refuses a
+    // malformed number; refuse shows the window's refusals.
+    NumericField(const QString& name, const QString& caption, SelectedNumber::Refuse refuse,
+                 QWidget* parent = nullptr);
+
+    const QString& caption() const { return caption_; }
+
+    // The check before a statement takes the text: true for a number a statement can take
+    // (isAcceptableNumber). Otherwise the person is told which field holds what, the field
+    // gets the focus, and false comes back.
+    bool checkNumber();
+
+  private:
+    QString caption_;
+    SelectedNumber::Refuse refuse_;
 };
 
-// Whether text is a number a statement can take: digits with at most one point, and at least
-// one digit ("12", "80.5", ".5", "5."). "", "." and "1.2.3" are not.
+// Checks the fields in order and stops at the first that does not hold a number.
+bool checkNumbers(std::initializer_list<NumericField*> fields);
+
+// Whether text is a number at all: digits with at most one point, and at least one digit
+// ("12", "80.5", ".5", "5."). "", "." and "1.2.3" are not.
 bool isWellFormedNumber(const QString& text);
+
+// The longest whole part a field takes: a count, a pulse or a weight never needs more, and
+// every such number stays exact in the store and in the point sums.
+inline constexpr int maxWholeDigits = 9;
+
+// A well-formed number whose whole part has at most maxWholeDigits digits.
+bool isAcceptableNumber(const QString& text);
 
 }  // namespace mirtal::widgets

@@ -2,8 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "app/Messages.h"
-
 namespace mirtal::widgets {
 
 namespace {
@@ -15,13 +13,13 @@ bool typesNothing(int key) {
 
 }  // namespace
 
-SelectedNumber::SelectedNumber(QObject* field, app::Messages& messages)
-    : QObject(field), messages_(messages) {
+SelectedNumber::SelectedNumber(QObject* field, Refuse refuse)
+    : QObject(field), refuse_(std::move(refuse)) {
     field->installEventFilter(this);
 }
 
-SelectedNumber* SelectedNumber::install(QObject* field, app::Messages& messages) {
-    return new SelectedNumber(field, messages);
+SelectedNumber* SelectedNumber::install(QObject* field, Refuse refuse) {
+    return new SelectedNumber(field, std::move(refuse));
 }
 
 bool SelectedNumber::passes(QChar typed) {
@@ -40,7 +38,7 @@ bool SelectedNumber::eventFilter(QObject* watched, QEvent* event) {
     if (passes(key->text().front())) {
         return false;
     }
-    messages_.inform(refusal);
+    refuse_(refusal);
     return true;
 }
 

@@ -1,10 +1,7 @@
 #pragma once
 
 #include <QObject>
-
-namespace mirtal::app {
-class Messages;
-}
+#include <functional>
 
 namespace mirtal::widgets {
 
@@ -18,8 +15,11 @@ class SelectedNumber : public QObject {
   public:
     static inline const QString refusal = QStringLiteral("Valied Numbers Only");
 
+    // Shows a refusal to the person; the window hands in its message service.
+    using Refuse = std::function<void(const QString& message)>;
+
     // Filters the keys of field; lives as long as the field.
-    static SelectedNumber* install(QObject* field, app::Messages& messages);
+    static SelectedNumber* install(QObject* field, Refuse refuse);
 
     // Whether the typed character may go into a numeric field.
     static bool passes(QChar typed);
@@ -28,9 +28,9 @@ class SelectedNumber : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    SelectedNumber(QObject* field, app::Messages& messages);
+    SelectedNumber(QObject* field, Refuse refuse);
 
-    app::Messages& messages_;
+    Refuse refuse_;
 };
 
 }  // namespace mirtal::widgets

@@ -14,9 +14,12 @@ namespace {
 class Numeric : public ShownWindow {
   protected:
     void SetUp() override {
-        pulse = new NumericField(QStringLiteral("TxtPulse"), messages, &window);
+        const SelectedNumber::Refuse refuse = messages.refusal();
+        pulse =
+            new NumericField(QStringLiteral("TxtPulse"), QStringLiteral("Pulse"), refuse, &window);
         pulse->setGeometry(10, 10, 100, 24);
-        weight = new NumericField(QStringLiteral("TxtWeight"), messages, &window);
+        weight = new NumericField(QStringLiteral("TxtWeight"), QStringLiteral("Weight"), refuse,
+                                  &window);
         weight->setGeometry(10, 40, 100, 24);
         show();
         pulse->setFocus();
@@ -102,6 +105,20 @@ TEST_F(Numeric, TheProgramSetsAnyText) {
     EXPECT_EQ(pulse->text(), QStringLiteral("n/a"));
 }
 
+TEST_F(Numeric, TheCheckBeforeAStatementNamesTheFieldThatHoldsNoNumber) {
+    pulse->setText(QStringLiteral("72."));
+    weight->setText(QStringLiteral("1.2.3"));
+    EXPECT_FALSE(checkNumbers({pulse, weight}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Weight must be a number")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("\"1.2.3\"")));
+    EXPECT_TRUE(weight->hasFocus());
+
+    weight->setText(QStringLiteral(".5"));
+    EXPECT_TRUE(checkNumbers({pulse, weight}));
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
 TEST(WellFormedNumber, HasDigitsAndAtMostOnePoint) {
     struct Case {
         const char* text;
@@ -112,6 +129,18 @@ TEST(WellFormedNumber, HasDigitsAndAtMostOnePoint) {
           Case{"007", true}, Case{"", false}, Case{".", false}, Case{"1.2.3", false},
           Case{"..5", false}, Case{"12\n", false}, Case{"1 2", false}, Case{"-1", false}}) {
         EXPECT_EQ(isWellFormedNumber(QString::fromLatin1(c.text)), c.wellFormed) << c.text;
+    }
+}
+
+TEST(AcceptableNumber, KeepsTheWholePartShort) {
+    struct Case {
+        const char* text;
+        bool acceptable;
+    };
+    for (const Case& c :
+         {Case{"123456789", true}, Case{"123456789.25", true}, Case{"1234567890", false},
+          Case{"1234567890.5", false}, Case{"12345678901234567890", false}, Case{".", false}}) {
+        EXPECT_EQ(isAcceptableNumber(QString::fromLatin1(c.text)), c.acceptable) << c.text;
     }
 }
 

@@ -1,0 +1,65 @@
+#include "windows/BenchProgram.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include "Windows.h"
+#include "app/Messages.h"
+
+namespace mirtal::bench {
+
+namespace {
+
+class SilentMessages final : public app::Messages {
+  public:
+    void inform(const QString&, const QString&, Icon) override {}
+    bool ask(const QString&, const QString&) override { return false; }
+};
+
+class NoLinks final : public app::LinkOpener {
+  public:
+    void open(const QUrl&) override {}
+};
+
+}  // namespace
+
+BenchProgram& BenchProgram::twentyYears() {
+    static BenchProgram program;
+    return program;
+}
+
+BenchProgram::BenchProgram()
+    : data_(GeneratorSettings{}),
+      messages_(std::make_unique<SilentMessages>()),
+      links_(std::make_unique<NoLinks>()),
+      app_(std::make_unique<app::Application>(data_.directory(), *messages_, *links_)) {
+    registerWindows(app_->switcher());
+    app_->start();
+    app_->session().setCurrentUserId(1);
+    app_->switcher().closeWindow(app::WindowSwitcher::userWindow);
+    app_->switcher().showStartWindow();
+    closeAll();
+}
+
+QWidget* BenchProgram::openAndPaint(int number) {
+    switcher().openWindow(number);
+    QWidget* window = switcher().loadedWindow(number);
+    paintOnce(window);
+    return window;
+}
+
+void BenchProgram::closeAll() {
+    app::WindowSwitcher& s = switcher();
+    for (int number = 2; number <= 7; ++number) {
+        s.closeWindow(number);
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void paintOnce(QWidget* widget) {
+    QApplication::processEvents();
+    QPixmap picture(widget->size());
+    widget->render(&picture);
+}
+
+}  // namespace mirtal::bench
