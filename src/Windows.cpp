@@ -2,13 +2,17 @@
 
 #include "app/PlaceholderWindow.h"
 #include "app/WindowSwitcher.h"
+#include "progress/Form4.h"
+#include "progress/Form6.h"
 #include "users/Form1.h"
 
 namespace mirtal {
 
 void registerWindows(app::WindowSwitcher& switcher) {
     switcher.registerWindow(1, [](app::WindowSwitcher& s) { return new users::Form1(s); });
-    for (int number = 2; number <= 7; ++number) {
+    switcher.registerWindow(4, [](app::WindowSwitcher& s) { return new progress::Form4(s); });
+    switcher.registerWindow(6, [](app::WindowSwitcher& s) { return new progress::Form6(s); });
+    for (int number : {2, 3, 5, 7}) {
         switcher.registerWindow(number, [number](app::WindowSwitcher& s) {
             return new app::PlaceholderWindow(s, number);
         });

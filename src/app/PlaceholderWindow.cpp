@@ -1,14 +1,8 @@
 #include "app/PlaceholderWindow.h"
 
 #include <QLabel>
-#include <QPushButton>
 
-#include "app/Border.h"
-#include "app/CurrentUser.h"
-#include "app/HelpTexts.h"
-#include "app/StoreGuard.h"
-#include "app/WindowSwitcher.h"
-#include "widgets/Colours.h"
+#include "app/DataWindowFrame.h"
 #include "widgets/HoverReset.h"
 #include "widgets/NavigationBar.h"
 
@@ -16,8 +10,6 @@ namespace mirtal::app {
 
 namespace {
 
-const char* const formNames[] = {"",      "Form1", "Form2", "Form3",
-                                 "Form4", "Form5", "Form6", "frmReportMeal"};
 const char* const captions[] = {"",
                                 "1. frm User",
                                 "3. frm Add Exercise",
@@ -29,39 +21,17 @@ const char* const captions[] = {"",
 
 }  // namespace
 
-PlaceholderWindow::PlaceholderWindow(WindowSwitcher& switcher, int windowNumber)
-    : LabelUser(new QLabel(this)), CmdHelp(new QPushButton(QStringLiteral("Help"), this)) {
-    setObjectName(QLatin1String(formNames[windowNumber]));
-    setWindowTitle(QLatin1String(captions[windowNumber]));
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
-    setPalette(grey);
-    resize(720, 460);
-    addBorderPictures(this);
-    LayoutBorder(this);
-
-    LabelUser->setObjectName(QStringLiteral("LabelUser"));
-    LabelUser->setGeometry(40, 36, 300, 24);
-    guarded(switcher.messages(),
-            [&] { showCurrentUser(switcher.session(), switcher.messages(), LabelUser); });
-
-    auto* bar = new widgets::NavigationBar(
-        this, windowNumber, [&switcher](int number) { switcher.openWindow(number); },
-        [&switcher, windowNumber] { switcher.closeWindow(windowNumber); });
-    bar->moveTo(QPoint(40, height() - 40 - bar->size().height()));
-    widgets::HoverReset::install(this, bar->labels());
+PlaceholderWindow::PlaceholderWindow(WindowSwitcher& switcher, int windowNumber) {
+    DataWindowFrame frame(this, switcher, windowNumber, QLatin1String(captions[windowNumber]),
+                          QSize(720, 460));
+    LabelUser = frame.LabelUser;
+    CmdHelp = frame.CmdHelp;
+    frame.loadCurrentUser();
+    widgets::HoverReset::install(this, frame.bar->labels());
 
     auto* note = new QLabel(QStringLiteral("This window is on its way."), this);
     note->setObjectName(QStringLiteral("LabelPlaceholder"));
     note->setGeometry(40, 80, 400, 24);
-
-    CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
-    CmdHelp->setGeometry(width() - 40 - 96, 34, 96, 28);
-    connect(CmdHelp, &QPushButton::clicked, this, [&switcher, windowNumber] {
-        const HelpText help = helpText(windowNumber);
-        switcher.showHelp(help.title, help.text);
-    });
 }
 
 }  // namespace mirtal::app

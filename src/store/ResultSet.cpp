@@ -30,6 +30,14 @@ QVariant ResultSet::field(int position) const {
     return cells_[static_cast<std::size_t>(current_ * fieldCount() + position)];
 }
 
+QVariant ResultSet::value(int row, int position) const {
+    if (row < 0 || row >= rowCount_ || position < 0 || position >= fieldCount()) {
+        throw StoreError(
+            QStringLiteral("The select has no field %1 in row %2.").arg(position).arg(row));
+    }
+    return cells_[static_cast<std::size_t>(row * fieldCount() + position)];
+}
+
 QVariant ResultSet::field(QStringView name) const {
     for (int i = 0; i < fieldCount(); ++i) {
         if (name.compare(columnNames_[i], Qt::CaseInsensitive) == 0) {

@@ -27,6 +27,9 @@ class ResultSet {
     QVariant field(int position) const;
     QVariant field(QStringView name) const;
 
+    // Any row's field by position, whatever the current row; for showing all rows at once.
+    QVariant value(int row, int position) const;
+
   private:
     QStringList columnNames_;
     std::vector<QVariant> cells_;  // row after row

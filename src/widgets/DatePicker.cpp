@@ -14,6 +14,13 @@ DatePicker::DatePicker(const QString& name, QWidget* parent) : QDateEdit(parent)
     calendarWidget()->window()->installEventFilter(this);
 }
 
+void DatePicker::setDateText(const QString& text) {
+    const QDate day = QDate::fromString(text, displayFormatText);
+    if (day.isValid()) {
+        setDate(day);
+    }
+}
+
 bool DatePicker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Hide && watched == calendarWidget()->window()) {
         emit closeUp();

@@ -14,6 +14,9 @@ class DatePicker : public QDateEdit {
 
     explicit DatePicker(const QString& name, QWidget* parent = nullptr);
 
+    // Takes a day shown as "yyyy/MM/dd" (a grid cell); any other text leaves the date as it is.
+    void setDateText(const QString& text);
+
   signals:
     void closeUp();
 

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "store/ResultSet.h"
 #include "widgets/Colours.h"
 #include "widgets/Twips.h"
 
@@ -32,6 +33,7 @@ Grid::Grid(const QString& name, QWidget* parent) : QTableWidget(parent) {
     setWordWrap(false);
     // Column 0 is the row selector, so Qt's row numbers are not shown.
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     // The style's own minimum is wider than a short caption asks for.
@@ -75,23 +77,50 @@ void Grid::setFormatString(const QString& format) {
 }
 
 void Grid::showRows(const QStringList& columnNames, const QList<QStringList>& rows) {
+    fillRows(columnNames, static_cast<int>(rows.size()), [&rows](int row, int col) {
+        return col < rows[row].size() ? rows[row][col] : QString();
+    });
+}
+
+void Grid::showRows(const store::ResultSet& rows) {
+    fillRows(rows.columnNames(), rows.recordCount(),
+             [&rows](int row, int col) { return rows.value(row, col).toString(); });
+}
+
+void Grid::fillRows(const QStringList& columnNames, int rowCount, const CellText& text) {
+    // Thousands of rows go in at once: one repaint when they are all there.
+    setUpdatesEnabled(false);
     clearContents();
     markedRow_ = -1;
-    setColumnCount(columnNames.size() + 1);
-    setRowCount(rows.size());
+    setColumnCount(static_cast<int>(columnNames.size()) + 1);
+    setRowCount(rowCount);
     setColumnCaptions(QStringList{QString()} + columnNames);
-    for (int row = 0; row < rows.size(); ++row) {
-        for (int col = 0; col < columnNames.size() && col < rows[row].size(); ++col) {
-            setItem(row, col + 1, new QTableWidgetItem(rows[row][col]));
+    // The widest text of a column is nearly always its longest one, so only that one is
+    // measured; measuring every cell would cost more than filling them.
+    QStringList longest = columnNames;
+    for (int row = 0; row < rowCount; ++row) {
+        setItem(row, 0, newCell(QString(), 0));
+        for (int col = 0; col < columnNames.size(); ++col) {
+            QString cellText = text(row, col);
+            if (cellText.size() > longest[col].size()) {
+                longest[col] = cellText;
+            }
+            setItem(row, col + 1, newCell(cellText, col + 1));
         }
     }
-    fillEmptyCells();
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    const QFontMetrics metrics = fontMetrics();
     for (int col = 1; col < columnCount(); ++col) {
         setColumnHidden(col, false);
-        resizeColumnToContents(col);
+        setColumnWidth(
+            col,
+            std::max(metrics.horizontalAdvance(longest[col - 1]),
+                     horizontalHeader()->fontMetrics().horizontalAdvance(columnNames[col - 1])) +
+                4 * cellMargin);
     }
     setColWidth(0, narrowColumnWidth());
     hideKeyColumn();
+    setUpdatesEnabled(true);
 }
 
 void Grid::setRows(int rows) {
@@ -163,22 +192,27 @@ QTableWidgetItem* Grid::cell(int row, int col) const {
     return item(row - 1, col);
 }
 
+QTableWidgetItem* Grid::newCell(const QString& text, int col) const {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    // Column 0 is drawn like the header it stands beside.
+    if (col == 0) {
+        item->setBackground(palette().brush(QPalette::Button));
+    }
+    return item;
+}
+
 void Grid::fillEmptyCells() {
     for (int row = 0; row < rowCount(); ++row) {
         for (int col = 0; col < columnCount(); ++col) {
-            QTableWidgetItem* item = this->item(row, col);
-            if (!item) {
-                item = new QTableWidgetItem;
-                // Column 0 is drawn like the header it stands beside.
-                if (col == 0) {
-                    item->setBackground(palette().brush(QPalette::Button));
-                }
-                setItem(row, col, item);
+            if (!item(row, col)) {
+                setItem(row, col, newCell(QString(), col));
             }
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }
     }
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    if (columnCount() > 0) {
+        horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    }
 }
 
 void Grid::setColumnCaptions(const QStringList& captions) {

@@ -6,6 +6,11 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <algorithm>
+#include <functional>
+
+namespace mirtal::store {
+class ResultSet;
+}
 
 namespace mirtal::widgets {
 
@@ -30,6 +35,8 @@ class Grid : public QTableWidget {
     // Shows a query's rows: its column names head columns 1 to n (column 0 stays empty), one
     // data row per row of cell texts. Columns are as wide as their contents; column 1 is hidden.
     void showRows(const QStringList& columnNames, const QList<QStringList>& rows);
+    // The same for the rows of a select, each field shown as its text.
+    void showRows(const store::ResultSet& rows);
 
     // Counts in the grid's numbering: rows() includes the header row.
     int rows() const { return rowCount() + 1; }
@@ -67,6 +74,9 @@ class Grid : public QTableWidget {
     void leaveCell(int row, int col);
 
   private:
+    using CellText = std::function<QString(int row, int col)>;
+    void fillRows(const QStringList& columnNames, int rowCount, const CellText& text);
+    QTableWidgetItem* newCell(const QString& text, int col) const;
     QTableWidgetItem* cell(int row, int col) const;
     void fillEmptyCells();
     void setColumnCaptions(const QStringList& captions);

@@ -1,0 +1,74 @@
+#include "app/DataWindowFrame.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/Border.h"
+#include "app/CurrentUser.h"
+#include "app/HelpTexts.h"
+#include "app/StoreGuard.h"
+#include "app/WindowSwitcher.h"
+#include "widgets/Colours.h"
+#include "widgets/NavigationBar.h"
+
+namespace mirtal::app {
+
+namespace {
+
+const char* const formNames[] = {"",      "Form1", "Form2", "Form3",
+                                 "Form4", "Form5", "Form6", "frmReportMeal"};
+
+// Room between the border pictures and the controls.
+const int margin = 40;
+
+}  // namespace
+
+DataWindowFrame::DataWindowFrame(QWidget* window, WindowSwitcher& switcher, int windowNumber,
+                                 const QString& caption, QSize size)
+    : Label1(new QLabel(QStringLiteral("User Name"), window)),
+      LabelUser(new QLabel(window)),
+      CmdHelp(new QPushButton(QStringLiteral("Help"), window)),
+      switcher_(switcher) {
+    window->setObjectName(QLatin1String(formNames[windowNumber]));
+    window->setWindowTitle(caption);
+    window->setAutoFillBackground(true);
+    QPalette grey = window->palette();
+    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
+    window->setPalette(grey);
+    bar = new widgets::NavigationBar(
+        window, windowNumber, [&switcher](int number) { switcher.openWindow(number); },
+        [&switcher, windowNumber] { switcher.closeWindow(windowNumber); });
+    // However the fonts come out, the whole bar fits in the window.
+    size.setWidth(std::max(size.width(), bar->size().width() + 2 * margin));
+    bar->moveTo(QPoint(margin, size.height() - margin - bar->size().height()));
+    window->setFixedSize(size);
+    addBorderPictures(window);
+    LayoutBorder(window);
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(margin, 34, 80, 28);
+    LabelUser->setObjectName(QStringLiteral("LabelUser"));
+    LabelUser->setGeometry(margin + 84, 34, 300, 28);
+    QFont bold = LabelUser->font();
+    bold.setBold(true);
+    LabelUser->setFont(bold);
+
+    CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
+    CmdHelp->setGeometry(size.width() - margin - 96, 34, 96, 28);
+    QObject::connect(CmdHelp, &QPushButton::clicked, window, [&switcher, windowNumber] {
+        const HelpText help = helpText(windowNumber);
+        switcher.showHelp(help.title, help.text);
+    });
+}
+
+void DataWindowFrame::loadCurrentUser() {
+    guarded(switcher_.messages(),
+            [this] { showCurrentUser(switcher_.session(), switcher_.messages(), LabelUser); });
+}
+
+int DataWindowFrame::barTop() const {
+    return LabelUser->parentWidget()->height() - margin - bar->size().height();
+}
+
+}  // namespace mirtal::app
