@@ -122,13 +122,13 @@ QString DateText::dayText(QDate day) {
     return day.toString(QStringLiteral("yyyy/MM/dd"));
 }
 
-// Read by hand: every day literal of every statement comes through here, and QDate::fromString
-// with a format costs microseconds. It takes what the format "yyyy/M/d" takes, but for years
-// before the common era, which no day of this program has.
 QString DateText::dayLiteral(QDate day) {
     return QStringLiteral("#") + dayText(day) + QStringLiteral("#");
 }
 
+// Read by hand: every day literal of every statement comes through here, and QDate::fromString
+// with a format costs microseconds. It takes what the format "yyyy/M/d" takes, but for years
+// before the common era, which no day of this program has.
 std::optional<QDate> DateText::parseDayText(QStringView text) {
     qsizetype at = 0;
     const auto number = [&](qsizetype fewest, qsizetype most) -> std::optional<int> {

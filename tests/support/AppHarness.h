@@ -30,6 +30,8 @@ class AppHarness {
     app::WindowSwitcher& switcher() { return app.switcher(); }
     store::Database& db() { return app.session().db(); }
     QVariant scalar(const std::string& sqliteStatement);
+    // Every row of a table as SQLite holds it, in key order, for checking that nothing changed.
+    QString tableRows(const std::string& table);
 
     // A control of a loaded window by object name, or nullptr.
     template <class T>
