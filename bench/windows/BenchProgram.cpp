@@ -24,8 +24,9 @@ class NoLinks final : public app::LinkOpener {
 }  // namespace
 
 BenchProgram& BenchProgram::twentyYears() {
-    static BenchProgram program;
-    return program;
+    // Never destroyed: its windows must not outlive the QApplication that main() owns.
+    static BenchProgram* program = new BenchProgram;
+    return *program;
 }
 
 BenchProgram::BenchProgram()

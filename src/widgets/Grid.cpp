@@ -4,6 +4,7 @@
 
 #include "store/ResultSet.h"
 #include "widgets/Colours.h"
+#include "widgets/GridModel.h"
 #include "widgets/Twips.h"
 
 namespace mirtal::widgets {
@@ -24,8 +25,10 @@ QString withoutTrailingBlanks(QString caption) {
 
 }  // namespace
 
-Grid::Grid(const QString& name, QWidget* parent) : QTableWidget(parent) {
+Grid::Grid(const QString& name, QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     setObjectName(name);
+    model_->setFixedColumnBrush(palette().brush(QPalette::Button));
+    setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The current cell shows by its focus frame; a selection highlight would hide the colour
     // that a click gives the cell.
@@ -39,21 +42,22 @@ Grid::Grid(const QString& name, QWidget* parent) : QTableWidget(parent) {
     // The style's own minimum is wider than a short caption asks for.
     horizontalHeader()->setMinimumSectionSize(narrowColumnWidth());
 
-    connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int row, int col, int previousRow, int previousCol) {
-                if (previousRow >= 0 && previousCol >= 0) {
-                    leave(previousRow, previousCol);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                if (previous.isValid()) {
+                    leave(previous.row(), previous.column());
                 }
-                if (row >= 0 && col >= 0) {
-                    emit enterCell(row + 1, col);
+                if (current.isValid()) {
+                    emit enterCell(current.row() + 1, current.column());
                 }
             });
-    connect(this, &QTableWidget::cellClicked, this, [this](int row, int col) {
-        markClicked(row, col);
-        emit clicked(row + 1, col);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        markClicked(index.row(), index.column());
+        emit clicked(index.row() + 1, index.column());
     });
-    connect(this, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int col) { emit doubleClicked(row + 1, col); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        emit doubleClicked(index.row() + 1, index.column());
+    });
 }
 
 int Grid::narrowColumnWidth() {
@@ -62,101 +66,104 @@ int Grid::narrowColumnWidth() {
 
 void Grid::setFormatString(const QString& format) {
     const QStringList segments = format.split(u'|');
-    QStringList captions;
-    for (const QString& segment : segments) {
-        captions << withoutTrailingBlanks(segment);
-    }
-    setColumnCount(segments.size());
-    setColumnCaptions(captions);
+    model_->resize(model_->rowCount(), static_cast<int>(segments.size()));
     const int charWidth = fontMetrics().averageCharWidth();
     for (int col = 0; col < segments.size(); ++col) {
-        setColWidth(col, segments[col].size() * charWidth + 2 * cellMargin);
+        model_->setCaption(col, withoutTrailingBlanks(segments[col]));
+        setColWidth(col, static_cast<int>(segments[col].size()) * charWidth + 2 * cellMargin);
     }
-    fillEmptyCells();
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     hideKeyColumn();
 }
 
 void Grid::showRows(const QStringList& columnNames, const QList<QStringList>& rows) {
-    fillRows(columnNames, static_cast<int>(rows.size()), [&rows](int row, int col) {
-        return col < rows[row].size() ? rows[row][col] : QString();
-    });
+    const qsizetype cols = columnNames.size() + 1;
+    QList<QString> cells(rows.size() * cols);
+    QStringList longest = columnNames;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        for (qsizetype col = 1; col < cols && col <= rows[row].size(); ++col) {
+            const QString& text = rows[row][col - 1];
+            cells[row * cols + col] = text;
+            if (text.size() > longest[col - 1].size()) {
+                longest[col - 1] = text;
+            }
+        }
+    }
+    markedRow_ = -1;
+    model_->replaceAll(QStringList{QString()} + columnNames, static_cast<int>(rows.size()),
+                       std::move(cells));
+    setColumnWidths(longest);
 }
 
 void Grid::showRows(const store::ResultSet& rows) {
-    fillRows(rows.columnNames(), rows.recordCount(),
-             [&rows](int row, int col) { return rows.value(row, col).toString(); });
-}
-
-void Grid::fillRows(const QStringList& columnNames, int rowCount, const CellText& text) {
-    // Thousands of rows go in at once: one repaint when they are all there.
-    setUpdatesEnabled(false);
-    clearContents();
-    markedRow_ = -1;
-    setColumnCount(static_cast<int>(columnNames.size()) + 1);
-    setRowCount(rowCount);
-    setColumnCaptions(QStringList{QString()} + columnNames);
-    // The widest text of a column is nearly always its longest one, so only that one is
-    // measured; measuring every cell would cost more than filling them.
-    QStringList longest = columnNames;
-    for (int row = 0; row < rowCount; ++row) {
-        setItem(row, 0, newCell(QString(), 0));
-        for (int col = 0; col < columnNames.size(); ++col) {
-            QString cellText = text(row, col);
-            if (cellText.size() > longest[col].size()) {
-                longest[col] = cellText;
+    const int fields = rows.fieldCount();
+    const qsizetype cols = fields + 1;
+    QList<QString> cells(rows.recordCount() * cols);
+    QStringList longest = rows.columnNames();
+    for (int row = 0; row < rows.recordCount(); ++row) {
+        for (int field = 0; field < fields; ++field) {
+            QString text = rows.value(row, field).toString();
+            if (text.size() > longest[field].size()) {
+                longest[field] = text;
             }
-            setItem(row, col + 1, newCell(cellText, col + 1));
+            cells[row * cols + field + 1] = std::move(text);
         }
     }
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    const QFontMetrics metrics = fontMetrics();
-    for (int col = 1; col < columnCount(); ++col) {
-        setColumnHidden(col, false);
-        setColumnWidth(
-            col,
-            std::max(metrics.horizontalAdvance(longest[col - 1]),
-                     horizontalHeader()->fontMetrics().horizontalAdvance(columnNames[col - 1])) +
-                4 * cellMargin);
+    markedRow_ = -1;
+    model_->replaceAll(QStringList{QString()} + rows.columnNames(), rows.recordCount(),
+                       std::move(cells));
+    setColumnWidths(longest);
+}
+
+void Grid::setColumnWidths(const QStringList& longestTexts) {
+    // The widest text of a column is nearly always its longest one, so only that one is
+    // measured; measuring every cell would cost more than showing them.
+    const QFontMetrics cells = fontMetrics();
+    const QFontMetrics captions = horizontalHeader()->fontMetrics();
+    for (int col = 1; col < cols(); ++col) {
+        const int text = cells.horizontalAdvance(longestTexts[col - 1]);
+        const int caption = captions.horizontalAdvance(model_->caption(col));
+        setColWidth(col, std::max(text, caption) + 4 * cellMargin);
     }
     setColWidth(0, narrowColumnWidth());
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     hideKeyColumn();
-    setUpdatesEnabled(true);
+}
+
+int Grid::rows() const {
+    return model_->rowCount() + 1;
 }
 
 void Grid::setRows(int rows) {
-    setRowCount(std::max(rows - 1, 0));
-    if (markedRow_ >= rowCount()) {
+    model_->resize(rows - 1, model_->columnCount());
+    if (markedRow_ >= model_->rowCount()) {
         markedRow_ = -1;
     }
-    fillEmptyCells();
+}
+
+int Grid::cols() const {
+    return model_->columnCount();
+}
+
+void Grid::setCols(int cols) {
+    model_->resize(model_->rowCount(), cols);
+    markedRow_ = -1;
 }
 
 void Grid::clearCells() {
-    clearContents();
+    model_->clearCells();
     markedRow_ = -1;
-    fillEmptyCells();
 }
 
 QString Grid::textMatrix(int row, int col) const {
-    if (row == 0) {
-        const QTableWidgetItem* header = horizontalHeaderItem(col);
-        return header ? header->text() : QString();
-    }
-    const QTableWidgetItem* item = cell(row, col);
-    return item ? item->text() : QString();
+    return row == 0 ? model_->caption(col) : model_->text(row - 1, col);
 }
 
 void Grid::setTextMatrix(int row, int col, const QString& text) {
     if (row == 0) {
-        if (col >= 0 && col < columnCount()) {
-            QStringList captions;
-            for (int c = 0; c < columnCount(); ++c) {
-                captions << (c == col ? text : textMatrix(0, c));
-            }
-            setColumnCaptions(captions);
-        }
-    } else if (QTableWidgetItem* item = cell(row, col)) {
-        item->setText(text);
+        model_->setCaption(col, text);
+    } else {
+        model_->setText(row - 1, col, text);
     }
 }
 
@@ -168,85 +175,36 @@ void Grid::setColWidth(int col, int width) {
 }
 
 QColor Grid::cellBackColour(int row, int col) const {
-    const QTableWidgetItem* item = cell(row, col);
-    if (!item || item->background().style() == Qt::NoBrush) {
-        return palette().color(QPalette::Base);
-    }
-    return item->background().color();
+    const QVariant brush = model_->data(model_->index(row - 1, col), Qt::BackgroundRole);
+    return brush.isValid() ? brush.value<QBrush>().color() : palette().color(QPalette::Base);
 }
 
 void Grid::setCellBackColour(int row, int col, const QColor& colour) {
-    if (QTableWidgetItem* item = cell(row, col)) {
-        item->setBackground(colour);
-    }
+    model_->setColour(row - 1, col, colour);
 }
 
 QRect Grid::cellRect(int row, int col) const {
-    return visualRect(model()->index(row - 1, col)).translated(viewport()->pos());
-}
-
-QTableWidgetItem* Grid::cell(int row, int col) const {
-    if (row < 1 || row > rowCount() || col < 0 || col >= columnCount()) {
-        return nullptr;
-    }
-    return item(row - 1, col);
-}
-
-QTableWidgetItem* Grid::newCell(const QString& text, int col) const {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    // Column 0 is drawn like the header it stands beside.
-    if (col == 0) {
-        item->setBackground(palette().brush(QPalette::Button));
-    }
-    return item;
-}
-
-void Grid::fillEmptyCells() {
-    for (int row = 0; row < rowCount(); ++row) {
-        for (int col = 0; col < columnCount(); ++col) {
-            if (!item(row, col)) {
-                setItem(row, col, newCell(QString(), col));
-            }
-        }
-    }
-    if (columnCount() > 0) {
-        horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    }
-}
-
-void Grid::setColumnCaptions(const QStringList& captions) {
-    for (int col = 0; col < captions.size(); ++col) {
-        auto* header = new QTableWidgetItem(captions[col]);
-        header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        setHorizontalHeaderItem(col, header);
-    }
+    return visualRect(model_->index(row - 1, col)).translated(viewport()->pos());
 }
 
 void Grid::hideKeyColumn() {
-    if (columnCount() > keyColumn) {
+    if (cols() > keyColumn) {
         setColWidth(keyColumn, 0);
     }
 }
 
 void Grid::markClicked(int qtRow, int col) {
-    QTableWidgetItem* item = this->item(qtRow, col);
-    if (!item) {
-        return;
-    }
     if (qtRow != markedRow_ || col != markedCol_) {
         markedRow_ = qtRow;
         markedCol_ = col;
-        markedBrush_ = item->background();
+        markedColour_ = model_->colour(qtRow, col);
     }
-    item->setBackground(colours::lightGreen);
+    model_->setColour(qtRow, col, colours::lightGreen);
 }
 
 void Grid::leave(int qtRow, int col) {
     if (restoreOnLeave_ && qtRow == markedRow_ && col == markedCol_) {
-        if (QTableWidgetItem* item = this->item(qtRow, col)) {
-            item->setBackground(markedBrush_);
-        }
+        model_->setColour(qtRow, col, markedColour_);
         markedRow_ = -1;
     }
     emit leaveCell(qtRow + 1, col);

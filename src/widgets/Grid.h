@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QBrush>
 #include <QColor>
 #include <QList>
 #include <QStringList>
-#include <QTableWidget>
+#include <QTableView>
 #include <algorithm>
-#include <functional>
+#include <optional>
 
 namespace mirtal::store {
 class ResultSet;
@@ -14,13 +13,15 @@ class ResultSet;
 
 namespace mirtal::widgets {
 
+class GridModel;
+
 // The data grid of the windows, addressed in the grid's own numbering: row 0 is the header row
 // (Qt's horizontal header) and data row i is Qt row i - 1; column k is Qt column k. Column 0 is
 // a narrow fixed column and column 1 holds the row's key, hidden. Cells hold read-only texts.
 //
 // A click colours the clicked cell light green; leaving the cell puts its own colour back,
 // unless the window keeps the marks (setRestoreColourOnLeave(false)).
-class Grid : public QTableWidget {
+class Grid : public QTableView {
     Q_OBJECT
   public:
     explicit Grid(const QString& name, QWidget* parent = nullptr);
@@ -39,9 +40,10 @@ class Grid : public QTableWidget {
     void showRows(const store::ResultSet& rows);
 
     // Counts in the grid's numbering: rows() includes the header row.
-    int rows() const { return rowCount() + 1; }
+    int rows() const;
     void setRows(int rows);
-    int cols() const { return columnCount(); }
+    int cols() const;
+    void setCols(int cols);
 
     // Empties every cell's text and colour; the header, rows and columns stay.
     void clearCells();
@@ -59,8 +61,8 @@ class Grid : public QTableWidget {
     void setCellBackColour(int row, int col, const QColor& colour);
 
     // The current cell, 0 when there is none.
-    int currentGridRow() const { return currentRow() + 1; }
-    int currentGridCol() const { return std::max(currentColumn(), 0); }
+    int currentGridRow() const { return currentIndex().row() + 1; }
+    int currentGridCol() const { return std::max(currentIndex().column(), 0); }
     // Where a data cell is drawn, in the grid's own coordinates.
     QRect cellRect(int row, int col) const;
 
@@ -74,21 +76,18 @@ class Grid : public QTableWidget {
     void leaveCell(int row, int col);
 
   private:
-    using CellText = std::function<QString(int row, int col)>;
-    void fillRows(const QStringList& columnNames, int rowCount, const CellText& text);
-    QTableWidgetItem* newCell(const QString& text, int col) const;
-    QTableWidgetItem* cell(int row, int col) const;
-    void fillEmptyCells();
-    void setColumnCaptions(const QStringList& captions);
+    void setColumnWidths(const QStringList& longestTexts);
     void hideKeyColumn();
     void markClicked(int qtRow, int col);
     void leave(int qtRow, int col);
 
+    GridModel* model_;
     bool restoreOnLeave_ = true;
-    // The cell the last click coloured and the colour it had before, put back on leaving it.
+    // The cell the last click coloured and the colour it had of its own before, put back on
+    // leaving it.
     int markedRow_ = -1;
     int markedCol_ = -1;
-    QBrush markedBrush_;
+    std::optional<QColor> markedColour_;
 };
 
 }  // namespace mirtal::widgets

@@ -90,7 +90,8 @@ TEST_F(GridTest, QueryRowsAreShownUnderTheirColumnNamesFromColumnOne) {
     }
     EXPECT_EQ(grid->textMatrix(1, 1), QStringLiteral("7"));
     EXPECT_EQ(grid->textMatrix(3, 5), QStringLiteral("Good"));
-    EXPECT_EQ(grid->item(2, 3)->text(), QStringLiteral("59")) << "data row 3 is Qt row 2";
+    EXPECT_EQ(grid->model()->index(2, 3).data().toString(), QStringLiteral("59"))
+        << "data row 3 is Qt row 2";
     EXPECT_EQ(grid->textMatrix(2, 0), QString());
     EXPECT_TRUE(grid->isColumnHidden(1));
     EXPECT_GE(grid->colWidth(2), grid->fontMetrics().horizontalAdvance("2026/12/08"));
@@ -152,7 +153,7 @@ TEST_F(GridTest, RowsAndCellsAreAddressedFromTheHeaderRow) {
     grid->setTextMatrix(2, 0, QStringLiteral("5"));
     grid->setTextMatrix(2, 2, QStringLiteral("   T"));
     grid->setTextMatrix(0, 3, QStringLiteral("Skipped"));
-    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->model()->rowCount(), 2);
     EXPECT_EQ(grid->textMatrix(1, 2), QStringLiteral("1B"));
     EXPECT_EQ(grid->textMatrix(2, 0), QStringLiteral("5"));
     EXPECT_EQ(grid->textMatrix(2, 2), QStringLiteral("   T"));
@@ -162,7 +163,7 @@ TEST_F(GridTest, RowsAndCellsAreAddressedFromTheHeaderRow) {
     // A cell's place on screen, for a field laid over it.
     const QRect cell = grid->cellRect(2, 2);
     EXPECT_EQ(grid->childAt(cell.center()), grid->viewport());
-    EXPECT_EQ(grid->itemAt(cell.center() - grid->viewport()->pos()), grid->item(1, 2));
+    EXPECT_EQ(grid->indexAt(cell.center() - grid->viewport()->pos()), grid->model()->index(1, 2));
 }
 
 }  // namespace
