@@ -11,6 +11,8 @@ QMessageBox::Icon boxIcon(Messages::Icon icon) {
     switch (icon) {
         case Messages::Icon::Information:
             return QMessageBox::Information;
+        case Messages::Icon::Exclamation:
+            return QMessageBox::Warning;
         case Messages::Icon::Critical:
             return QMessageBox::Critical;
         case Messages::Icon::None:

@@ -10,7 +10,7 @@ namespace mirtal::app {
 // Yes and No and act only on Yes.
 class Messages {
   public:
-    enum class Icon { None, Information, Critical };
+    enum class Icon { None, Information, Exclamation, Critical };
 
     static inline const QString defaultTitle = QStringLiteral("Mirtal");
 

@@ -142,6 +142,15 @@ TEST_F(GridTest, SignalsUseGridNumberingAndDoubleClickFollowsTheClick) {
     EXPECT_EQ(grid->currentGridCol(), 5);
 }
 
+TEST_F(GridTest, AGridWithoutColumnsTakesRowsBeforeItsFormatString) {
+    Grid fresh(QStringLiteral("MSHFlexGrid1"));
+    fresh.setRows(2);
+    fresh.clearCells();
+    fresh.setFormatString("|ID|Meal");
+    EXPECT_EQ(fresh.rows(), 2);
+    EXPECT_EQ(fresh.cols(), 3);
+}
+
 TEST_F(GridTest, RowsAndCellsAreAddressedFromTheHeaderRow) {
     grid->setRows(2);
     grid->clearCells();

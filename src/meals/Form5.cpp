@@ -1,0 +1,450 @@
+#include "meals/Form5.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <array>
+
+#include "app/Border.h"
+#include "app/CurrentUser.h"
+#include "app/HelpTexts.h"
+#include "app/Links.h"
+#include "app/StoreGuard.h"
+#include "app/WindowSwitcher.h"
+#include "meals/CalculationPanel.h"
+#include "meals/MealPointList.h"
+#include "meals/MealTotals.h"
+#include "meals/ScoreLookup.h"
+#include "meals/SnackingAndWater.h"
+#include "store/DateText.h"
+#include "store/KeyAllocator.h"
+#include "widgets/ChoiceList.h"
+#include "widgets/Colours.h"
+#include "widgets/CommandLabel.h"
+#include "widgets/DatePicker.h"
+#include "widgets/Grid.h"
+#include "widgets/HoverReset.h"
+#include "widgets/NavigationBar.h"
+
+namespace mirtal::meals {
+
+namespace {
+
+constexpr int ownNumber = 5;
+
+const QString messageTitle = QStringLiteral("Message");
+const QString allStoredMessage =
+    QStringLiteral("You have already selected today's Breakfast, Lunch and Dinner.");
+const QString selectMealMessage = QStringLiteral("Please select a meal.");
+
+const QString gridFormat = QStringLiteral(
+    "|ID|Meal|NotEat|Fat|FastSugar|Fiber|Overall|PositiveFoods|PrepareMyself|AteSitting|"
+    "AteSlowly");
+
+// The grid's key column and the cell of the totals row that marks it.
+constexpr int keyColumn = 1;
+constexpr int mealColumn = 2;
+const QString totalsMark = QStringLiteral("   T");
+
+// An option of an exclusive group cannot be unselected by itself.
+void deselect(QRadioButton* option) {
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+}  // namespace
+
+Form5::Form5(app::WindowSwitcher& switcher, ScoreLookup& lookup) : switcher_(switcher) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("5. frm Meal Evaluation"));
+    buildControls(lookup);
+
+    // Load.
+    DTPicker1->setDate(QDate::currentDate());
+    app::LayoutBorder(this);
+    app::Messages& messages = switcher_.messages();
+    app::guarded(messages,
+                 [this, &messages] { showCurrentUser(switcher_.session(), messages, LabelUser); });
+    app::guarded(messages, [this] { RefreshData(); });
+}
+
+void Form5::RefreshData() {
+    reloadMealOptions();
+
+    MSHFlexGrid1->setRows(2);
+    MSHFlexGrid1->clearCells();
+    MSHFlexGrid1->setFormatString(gridFormat);
+    store::ResultSet rs = switcher_.session().db().select(
+        QStringLiteral(" Select DMID, MealType, NotEat, FatIntake as [Fat], FastSugarIntake as "
+                       "[FastSugar], FiberIntake as [Fiber], OverallQuantity as [Overall], "
+                       "PositiveFoods,") +
+        QStringLiteral(" PrepareMyself, PrepareSomeone as [AteSitting], AteSlowly") +
+        QStringLiteral(" From DailyMealInput Where UserID=") + switcher_.session().userIdText() +
+        QStringLiteral(" And MealDate=#") + store::DateText::dayText(DTPicker1->date()) +
+        QStringLiteral("# Order By MealType"));
+    MealTotals totals;
+    if (rs.recordCount() > 0) {
+        int row = 1;
+        for (; !rs.eof(); rs.moveNext(), ++row) {
+            totals.add(rs);
+            for (int col = 1; col < MSHFlexGrid1->cols(); ++col) {
+                MSHFlexGrid1->setTextMatrix(row, col, rs.field(col - 1).toString());
+            }
+            // The appended row's leading cell shows the key of the row just written; the row
+            // appended last becomes the totals row.
+            MSHFlexGrid1->setRows(row + 2);
+            MSHFlexGrid1->setTextMatrix(row + 1, 0, rs.field(u"DMID").toString());
+        }
+        MSHFlexGrid1->setTextMatrix(row, keyColumn, QString());
+        MSHFlexGrid1->setTextMatrix(row, mealColumn, totalsMark);
+        const QStringList totalsTexts = totals.rowTexts();
+        for (int i = 0; i < totalsTexts.size(); ++i) {
+            MSHFlexGrid1->setTextMatrix(row, mealColumn + 1 + i, totalsTexts[i]);
+        }
+    }
+    MSHFlexGrid1->setColWidth(keyColumn, 0);
+    showCellsWhole();
+
+    Frame2->reload();
+    Frame3->showPoints(totals, Frame2->TxtScore6->text(), Frame2->TxtScore7->text());
+}
+
+void Form5::showCellsWhole() {
+    // The leading cells hold keys, and the captions are wider than the format string makes
+    // their columns in most fonts; both are read whole.
+    MSHFlexGrid1->resizeColumnToContents(0);
+    MSHFlexGrid1->setColWidth(
+        0, std::max(MSHFlexGrid1->colWidth(0), widgets::Grid::narrowColumnWidth()));
+    for (int col = keyColumn + 1; col < MSHFlexGrid1->cols(); ++col) {
+        MSHFlexGrid1->setColWidth(col,
+                                  std::max(MSHFlexGrid1->colWidth(col),
+                                           MSHFlexGrid1->horizontalHeader()->sectionSizeHint(col)));
+    }
+}
+
+void Form5::reloadMealOptions() {
+    const std::array<std::pair<QRadioButton*, QString>, 3> options{{
+        {OptBreakfast, QStringLiteral("1B")},
+        {OptLunch, QStringLiteral("2L")},
+        {OptDinner, QStringLiteral("3D")},
+    }};
+    for (const auto& [option, code] : options) {
+        const store::ResultSet rs = switcher_.session().db().select(storedMealStatement(code));
+        if (rs.recordCount() == 1) {
+            option->setEnabled(false);
+            deselect(option);
+        } else if (rs.recordCount() == 0) {
+            option->setEnabled(true);
+        } else {
+            switcher_.messages().inform(ScoreLookup::administratorMessage);
+        }
+    }
+}
+
+QString Form5::storedMealStatement(const QString& mealCode) const {
+    return QStringLiteral("  Select DMID From DailyMealInput Where UserID=") +
+           switcher_.session().userIdText() + QStringLiteral(" And MealType ='") + mealCode +
+           QStringLiteral("' And MealDate=#") + store::DateText::dayText(DTPicker1->date()) +
+           QStringLiteral("#");
+}
+
+void Form5::ClearData() {
+    for (MealPointList* criterion : criteria_) {
+        criterion->clear();
+    }
+    for (QCheckBox* bonus : {Check1, Check2, Check3}) {
+        bonus->setChecked(false);
+    }
+}
+
+void Form5::MealType() {
+    mealCode_.clear();
+    if (OptBreakfast->isChecked()) {
+        mealCode_ = QStringLiteral("1B");
+    }
+    if (OptLunch->isChecked()) {
+        mealCode_ = QStringLiteral("2L");
+    }
+    if (OptDinner->isChecked()) {
+        mealCode_ = QStringLiteral("3D");
+    }
+}
+
+bool Form5::allMealsStored() const {
+    return !OptBreakfast->isEnabled() && !OptLunch->isEnabled() && !OptDinner->isEnabled();
+}
+
+void Form5::dayChosen() {
+    TxtHidID1->clear();
+    Frame2->TxtHidID2->clear();
+    app::guarded(switcher_.messages(), [this] { RefreshData(); });
+}
+
+void Form5::mealOptionClicked() {
+    if (Check0->isChecked()) {
+        ClearData();
+        Frame1->setEnabled(false);
+    }
+}
+
+// Runs on every change of the box, also the one it makes itself: unchecking the box after
+// "Please select a meal." comes back here and enables the evaluation again.
+void Form5::notEatenChanged() {
+    app::Messages& messages = switcher_.messages();
+    const bool checked = Check0->isChecked();
+    const bool mealSelected =
+        OptBreakfast->isChecked() || OptLunch->isChecked() || OptDinner->isChecked();
+    if (allMealsStored() && checked) {
+        messages.inform(allStoredMessage, messageTitle, app::Messages::Icon::Information);
+        Frame1->setEnabled(false);
+    } else if (!mealSelected && checked) {
+        messages.inform(selectMealMessage, messageTitle, app::Messages::Icon::Information);
+        Check0->setChecked(false);
+    } else if (checked) {
+        ClearData();
+        Frame1->setEnabled(false);
+    } else {
+        Frame1->setEnabled(true);
+    }
+}
+
+void Form5::submitMeal() {
+    app::Messages& messages = switcher_.messages();
+    if (allMealsStored() && Check0->isChecked()) {
+        messages.inform(allStoredMessage, messageTitle, app::Messages::Icon::Information);
+        Frame1->setEnabled(false);
+        return;
+    }
+    app::guarded(messages, [this, &messages] {
+        store::Database& db = switcher_.session().db();
+        const qint64 key =
+            store::nextKey(db, QStringLiteral("  Select Max(DMID) From DailyMealInput"));
+        MealType();
+        if (mealCode_.isEmpty()) {
+            messages.inform(selectMealMessage, messageTitle, app::Messages::Icon::Information);
+            return;
+        }
+        const store::ResultSet stored = db.select(storedMealStatement(mealCode_));
+        if (stored.recordCount() > 0) {
+            messages.inform(QStringLiteral("This meal type is already exits."));
+        } else if (Check0->isChecked()) {
+            db.execute(QStringLiteral("Insert Into DailyMealInput Values(") + QString::number(key) +
+                       QStringLiteral(", ") + switcher_.session().userIdText() +
+                       QStringLiteral(", '") + store::DateText::shortDate(DTPicker1->date()) +
+                       QStringLiteral("', '") + mealCode_ + QStringLiteral("',") +
+                       QStringLiteral(" -8, 0, 0, 0, 0, 0, 0, 0, 0)"));
+        } else if (!insertEatenMeal(key)) {
+            return;
+        }
+        RefreshData();
+    });
+}
+
+// False when a criterion has no score yet; nothing is stored then, and nothing reloaded.
+bool Form5::insertEatenMeal(qint64 key) {
+    const QList<QLineEdit*> scores{TxtScore1, TxtScore2, TxtScore3, TxtScore4, TxtScore5};
+    if (std::any_of(scores.begin(), scores.end(),
+                    [](const QLineEdit* score) { return score->text().isEmpty(); })) {
+        switcher_.messages().inform(QStringLiteral("All the meal scores are not seleted."));
+        return false;
+    }
+    const QString prepareMyself = Check1->isChecked() ? QStringLiteral("3") : QStringLiteral("0");
+    const QString ateSitting = Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    const QString ateSlowly = Check3->isChecked() ? QStringLiteral("5") : QStringLiteral("0");
+    QString statement =
+        QStringLiteral("Insert Into DailyMealInput Values(") + QString::number(key) +
+        QStringLiteral(", ") + switcher_.session().userIdText() + QStringLiteral(", '") +
+        store::DateText::shortDate(DTPicker1->date()) + QStringLiteral("', '") + mealCode_ +
+        QStringLiteral("',") + QStringLiteral(" ") + QStringLiteral("0");
+    for (const QLineEdit* score : scores) {
+        statement += QStringLiteral(", ") + score->text();
+    }
+    statement += QStringLiteral(",") + QStringLiteral(" ") + prepareMyself + QStringLiteral(", ") +
+                 ateSitting + QStringLiteral(", ") + ateSlowly + QStringLiteral(")");
+    switcher_.session().db().execute(statement);
+    switcher_.messages().inform(QStringLiteral("Selected meal has been added."));
+    return true;
+}
+
+void Form5::mealClicked(int row) {
+    TxtHidID1->setText(MSHFlexGrid1->textMatrix(row, keyColumn));
+}
+
+void Form5::removeMeal() {
+    app::Messages& messages = switcher_.messages();
+    if (TxtHidID1->text().isEmpty()) {
+        messages.inform(QStringLiteral("No data found in this field."));
+        return;
+    }
+    if (!messages.ask(QStringLiteral("Confirm removal?"))) {
+        return;
+    }
+    app::guarded(messages, [this] {
+        switcher_.session().db().execute(QStringLiteral(" Delete From DailyMealInput Where DMID=") +
+                                         TxtHidID1->text() + QStringLiteral(" And UserID=") +
+                                         switcher_.session().userIdText());
+        RefreshData();
+    });
+}
+
+void Form5::openDietPage() {
+    switcher_.links().open(
+        app::sitePage(switcher_.applicationDirectory(), QStringLiteral("/diet.html")));
+}
+
+void Form5::showHelp() {
+    const app::HelpText help = app::helpText(ownNumber);
+    switcher_.showHelp(help.title, help.text);
+}
+
+void Form5::buildControls(ScoreLookup& lookup) {
+    setFixedSize(920, 640);
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
+    setPalette(grey);
+    app::addBorderPictures(this);
+
+    Label10 = new QLabel(QStringLiteral("Date :"), this);
+    Label10->setObjectName(QStringLiteral("Label10"));
+    Label10->setGeometry(36, 32, 44, 26);
+    DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), this);
+    DTPicker1->setGeometry(84, 32, 124, 26);
+    Label10->setBuddy(DTPicker1);
+    Label1 = new QLabel(QStringLiteral("User Name"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(236, 32, 80, 26);
+    LabelUser = new QLabel(this);
+    LabelUser->setObjectName(QStringLiteral("LabelUser"));
+    LabelUser->setGeometry(320, 32, 240, 26);
+    CmdHelp = new QPushButton(QStringLiteral("Help"), this);
+    CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
+    CmdHelp->setGeometry(width() - 36 - 96, 31, 96, 28);
+
+    buildMealChoice();
+    buildEvaluation(lookup);
+
+    Frame5 = new QGroupBox(this);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    Frame5->setGeometry(296, 380, 260, 52);
+    LblDailyMeal =
+        new widgets::CommandLabel(QStringLiteral("LblDailyMeal"), QStringLiteral("&SUBMIT"),
+                                  QStringLiteral("Shape13"), Frame5);
+    LblDailyMeal->setGeometry(136, 13, 112, 28);
+    TxtHidID1 = new QLineEdit(Frame5);
+    TxtHidID1->setObjectName(QStringLiteral("TxtHidID1"));
+    TxtHidID1->hide();
+
+    LblURL_PF = widgets::CommandLabel::link(QStringLiteral("LblURL_PF"),
+                                            QStringLiteral("&Positive Foods"), this);
+    LblURL_PF->setGeometry(48, 395, 128, 22);
+
+    Frame2 = new SnackingAndWater(
+        switcher_, lookup, DTPicker1, [this] { RefreshData(); }, this);
+    Frame2->move(572, 68);
+    Frame3 = new CalculationPanel(this);
+    Frame3->move(572, 280);
+
+    MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), this);
+    MSHFlexGrid1->setGeometry(36, 442, width() - 72, 132);
+    // Compact rows, so that three meals and the totals row show without scrolling.
+    MSHFlexGrid1->verticalHeader()->setDefaultSectionSize(MSHFlexGrid1->fontMetrics().height() + 8);
+
+    auto* bar = new widgets::NavigationBar(
+        this, ownNumber, [this](int number) { switcher_.openWindow(number); },
+        [this] { switcher_.closeWindow(ownNumber); });
+    bar->moveTo(QPoint(36, height() - 32 - bar->size().height()));
+
+    widgets::HoverReset::install(Frame5, {LblDailyMeal});
+    widgets::HoverReset::install(this, bar->labels())->add({LblURL, LblURL_PF});
+
+    connect(DTPicker1, &widgets::DatePicker::closeUp, this, &Form5::dayChosen);
+    connect(LblDailyMeal, &widgets::CommandLabel::clicked, this, &Form5::submitMeal);
+    connect(MSHFlexGrid1, &widgets::Grid::clicked, this, &Form5::mealClicked);
+    connect(MSHFlexGrid1, &widgets::Grid::doubleClicked, this, &Form5::removeMeal);
+    connect(LblURL, &widgets::CommandLabel::clicked, this, &Form5::openDietPage);
+    connect(LblURL_PF, &widgets::CommandLabel::clicked, this, &Form5::openDietPage);
+    connect(CmdHelp, &QPushButton::clicked, this, &Form5::showHelp);
+}
+
+void Form5::buildMealChoice() {
+    Frame4 = new QGroupBox(this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Frame4->setGeometry(36, 68, 520, 54);
+    Label16 = new QLabel(QStringLiteral("Meal Type :"), Frame4);
+    Label16->setObjectName(QStringLiteral("Label16"));
+    Label16->setGeometry(12, 14, 84, 26);
+    const auto option = [this](const char* name, const QString& caption, int left, int width) {
+        auto* button = new QRadioButton(caption, Frame4);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(left, 14, width, 26);
+        connect(button, &QRadioButton::clicked, this, &Form5::mealOptionClicked);
+        return button;
+    };
+    OptBreakfast = option("OptBreakfast", QStringLiteral("Breakfast"), 100, 96);
+    OptLunch = option("OptLunch", QStringLiteral("Lunch"), 198, 72);
+    OptDinner = option("OptDinner", QStringLiteral("Dinner"), 272, 76);
+    Check0 = new QCheckBox(QStringLiteral("I didn't eat [-8]"), Frame4);
+    Check0->setObjectName(QStringLiteral("Check0"));
+    Check0->setGeometry(358, 14, 150, 26);
+    connect(Check0, &QCheckBox::toggled, this, &Form5::notEatenChanged);
+}
+
+void Form5::buildEvaluation(ScoreLookup& lookup) {
+    Frame1 = new QGroupBox(QStringLiteral("*****"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(36, 128, 520, 244);
+    struct Criterion {
+        const char* caption;
+        const char* list;
+        const char* score;
+    };
+    const Criterion criteria[] = {
+        {"Fat Intake :", "CmbFatIntake", "TxtScore1"},
+        {"Fast Sugar Intake :", "CmbFastSugarIntake", "TxtScore2"},
+        {"Fiber Intake :", "CmbFiberIntake", "TxtScore3"},
+        {"Overall Quantity :", "CmbOverallQuantity", "TxtScore4"},
+        {"Positive Foods :", "CmbPositiveFoods", "TxtScore5"},
+    };
+    int category = 1;
+    for (const Criterion& c : criteria) {
+        auto* list = new MealPointList(category, QLatin1String(c.caption), QLatin1String(c.list),
+                                       QLatin1String(c.score), switcher_, lookup, Frame1);
+        list->placeInRow(12, 24 + (category - 1) * 32, 128, 232);
+        criteria_ << list;
+        ++category;
+    }
+    CmbFatIntake = criteria_[0]->list();
+    TxtScore1 = criteria_[0]->scoreField();
+    CmbFastSugarIntake = criteria_[1]->list();
+    TxtScore2 = criteria_[1]->scoreField();
+    CmbFiberIntake = criteria_[2]->list();
+    TxtScore3 = criteria_[2]->scoreField();
+    CmbOverallQuantity = criteria_[3]->list();
+    TxtScore4 = criteria_[3]->scoreField();
+    CmbPositiveFoods = criteria_[4]->list();
+    TxtScore5 = criteria_[4]->scoreField();
+
+    const auto bonus = [this](const char* name, const QString& caption, QRect where) {
+        auto* box = new QCheckBox(caption, Frame1);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(where);
+        return box;
+    };
+    Check1 = bonus("Check1", QStringLiteral("I prepared this meal myself [+3]"),
+                   QRect(12, 188, 250, 24));
+    Check2 = bonus("Check2", QStringLiteral("I ate sitting down [+1]"), QRect(270, 188, 238, 24));
+    Check3 = bonus("Check3", QStringLiteral("I ate slowly and chewed carefully [+5]"),
+                   QRect(12, 212, 290, 24));
+    LblURL = widgets::CommandLabel::link(QStringLiteral("LblURL"), QStringLiteral("&What's this?"),
+                                         Frame1);
+    LblURL->setGeometry(396, 213, 112, 22);
+}
+
+}  // namespace mirtal::meals

@@ -1,0 +1,206 @@
+#include "meals/SnackingAndWater.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/StoreGuard.h"
+#include "app/WindowSwitcher.h"
+#include "meals/MealPointList.h"
+#include "meals/ScoreLookup.h"
+#include "store/DateText.h"
+#include "store/KeyAllocator.h"
+#include "widgets/ChoiceList.h"
+#include "widgets/CommandLabel.h"
+#include "widgets/DatePicker.h"
+#include "widgets/HoverReset.h"
+
+namespace mirtal::meals {
+
+namespace {
+
+constexpr int snackingCategory = 6;
+constexpr int waterCategory = 7;
+// The frame's width, and the room for the captions of its two lists.
+constexpr int frameWidth = 312;
+constexpr int captionWidth = 72;
+
+}  // namespace
+
+SnackingAndWater::SnackingAndWater(app::WindowSwitcher& switcher, ScoreLookup& lookup,
+                                   const widgets::DatePicker* day, std::function<void()> refresh,
+                                   QWidget* parent)
+    : QGroupBox(QStringLiteral("*****"), parent),
+      switcher_(switcher),
+      day_(day),
+      refresh_(std::move(refresh)) {
+    setObjectName(QStringLiteral("Frame2"));
+    snacking_ = new MealPointList(snackingCategory, QStringLiteral("Snacking :"),
+                                  QStringLiteral("CmbSnacking"), QStringLiteral("TxtScore6"),
+                                  switcher, lookup, this);
+    water_ = new MealPointList(waterCategory, QStringLiteral("Water :"), QStringLiteral("CmbWater"),
+                               QStringLiteral("TxtScore7"), switcher, lookup, this);
+    CmbSnacking = snacking_->list();
+    TxtScore6 = snacking_->scoreField();
+    CmbWater = water_->list();
+    TxtScore7 = water_->scoreField();
+
+    TxtHidID2 = new QLineEdit(this);
+    TxtHidID2->setObjectName(QStringLiteral("TxtHidID2"));
+    TxtHidID2->hide();
+
+    LblSnack = new widgets::CommandLabel(QStringLiteral("LblSnack"), QStringLiteral("&SUBMIT"),
+                                         QStringLiteral("Shape10"), this);
+    LblEdit = new widgets::CommandLabel(QStringLiteral("LblEdit"), QStringLiteral("&UPDATE"),
+                                        QStringLiteral("Shape11"), this);
+    LblDelete = new widgets::CommandLabel(QStringLiteral("LblDelete"), QStringLiteral("&DELETE"),
+                                          QStringLiteral("Shape12"), this);
+    widgets::HoverReset::install(this, {LblSnack, LblEdit, LblDelete});
+    layOut();
+
+    connect(LblSnack, &widgets::CommandLabel::clicked, this, &SnackingAndWater::add);
+    connect(LblEdit, &widgets::CommandLabel::clicked, this, &SnackingAndWater::update);
+    connect(LblDelete, &widgets::CommandLabel::clicked, this, &SnackingAndWater::remove);
+}
+
+void SnackingAndWater::layOut() {
+    setFixedSize(frameWidth, 204);
+    const int rows = 2 * MealPointList::rowHeight() + 4;
+    const int listWidth = frameWidth - 24 - captionWidth - 8;
+    snacking_->placeInTwoRows(12, 24, captionWidth, listWidth);
+    water_->placeInTwoRows(12, 24 + rows + 10, captionWidth, listWidth);
+    const int commandWidth = (frameWidth - 24 - 2 * 10) / 3;
+    int left = 12;
+    for (widgets::CommandLabel* command : {LblSnack, LblEdit, LblDelete}) {
+        command->setGeometry(left, 24 + 2 * (rows + 10) + 4, commandWidth, 28);
+        left += commandWidth + 10;
+    }
+}
+
+void SnackingAndWater::reload() {
+    const store::ResultSet rs = switcher_.session().db().select(
+        QStringLiteral(" Select DSID, Snacking, Water From DailySnackingInput") + ofTheDay());
+    if (rs.recordCount() == 1) {
+        TxtHidID2->setText(rs.field(u"DSID").toString());
+        TxtScore6->setText(rs.field(u"Snacking").toString());
+        TxtScore7->setText(rs.field(u"Water").toString());
+    } else {
+        // No key of another day's entry is kept, so DELETE never removes an entry that is not
+        // on screen.
+        TxtHidID2->clear();
+        if (rs.recordCount() == 0) {
+            TxtScore6->clear();
+            TxtScore7->clear();
+        }
+    }
+    showChoiceOf(snacking_);
+    showChoiceOf(water_);
+}
+
+void SnackingAndWater::showChoiceOf(MealPointList* choices) {
+    QLineEdit* score = choices->scoreField();
+    if (score->text().isEmpty()) {
+        score->setText(QStringLiteral("0"));
+    }
+    const store::ResultSet rs = switcher_.session().db().select(
+        QStringLiteral(" Select MealName From SetMealPoint Where SubID=") +
+        QString::number(choices->category()) + QStringLiteral(" And Score=") + score->text());
+    // Only a choice that the score names alone is shown; any other text would not be the
+    // stored choice.
+    choices->list()->setText(rs.recordCount() == 1 ? rs.field(u"MealName").toString() : QString());
+}
+
+bool SnackingAndWater::scoresChosen() {
+    app::Messages& messages = switcher_.messages();
+    if (CmbSnacking->text().isEmpty()) {
+        messages.inform(QStringLiteral("Snacking  Score is empty."));
+        return false;
+    }
+    if (CmbWater->text().isEmpty()) {
+        messages.inform(QStringLiteral("Water Score is empty."));
+        return false;
+    }
+    return true;
+}
+
+QString SnackingAndWater::ofTheDay() const {
+    return QStringLiteral(" Where UserID=") + switcher_.session().userIdText() +
+           QStringLiteral(" And MealDate=#") + store::DateText::dayText(day_->date()) +
+           QStringLiteral("#");
+}
+
+void SnackingAndWater::add() {
+    if (!scoresChosen()) {
+        return;
+    }
+    app::Messages& messages = switcher_.messages();
+    app::guarded(messages, [&] {
+        store::Database& db = switcher_.session().db();
+        const qint64 key =
+            store::nextKey(db, QStringLiteral("  Select Max(DSID) From DailySnackingInput"));
+        const store::ResultSet rs =
+            db.select(QStringLiteral("  Select DSID From DailySnackingInput") + ofTheDay());
+        if (rs.recordCount() == 1) {
+            messages.inform(
+                QStringLiteral("You have already added today's water and snacking meal."));
+        } else if (rs.recordCount() > 1) {
+            messages.inform(ScoreLookup::administratorMessage);
+        } else {
+            db.execute(
+                QStringLiteral("Insert Into DailySnackingInput Values(") + QString::number(key) +
+                QStringLiteral(", ") + switcher_.session().userIdText() + QStringLiteral(", '") +
+                store::DateText::shortDate(day_->date()) + QStringLiteral("', ") +
+                TxtScore6->text() + QStringLiteral(", ") + TxtScore7->text() + QStringLiteral(")"));
+            messages.inform(QStringLiteral("Snacking meal and water is added."));
+        }
+        refresh_();
+    });
+}
+
+void SnackingAndWater::update() {
+    if (!scoresChosen()) {
+        return;
+    }
+    app::Messages& messages = switcher_.messages();
+    app::guarded(messages, [&] {
+        store::Database& db = switcher_.session().db();
+        const store::ResultSet rs =
+            db.select(QStringLiteral("  Select DSID From DailySnackingInput") + ofTheDay());
+        if (rs.recordCount() == 0) {
+            messages.inform(QStringLiteral("You have not any water and snacking meal to update."));
+        } else if (rs.recordCount() > 1) {
+            messages.inform(ScoreLookup::administratorMessage);
+        } else if (messages.ask(QStringLiteral("Confirm update snacking meal?"),
+                                QStringLiteral("Message"))) {
+            db.execute(QStringLiteral(" Update DailySnackingInput Set") +
+                       QStringLiteral(" MealDate='") + store::DateText::shortDate(day_->date()) +
+                       QStringLiteral("', Snacking=") + TxtScore6->text() +
+                       QStringLiteral(", Water=") + TxtScore7->text() +
+                       QStringLiteral(" Where DSID=") + rs.field(u"DSID").toString() +
+                       QStringLiteral(" And UserID=") + switcher_.session().userIdText());
+        }
+        // Also after No, so that the lists and scores show the stored entry again.
+        refresh_();
+    });
+}
+
+void SnackingAndWater::remove() {
+    app::Messages& messages = switcher_.messages();
+    if (TxtHidID2->text().isEmpty()) {
+        messages.inform(QStringLiteral("You can not delete the snacks since you haven't selected "
+                                       "any snacks for today's meal."),
+                        QStringLiteral("Delete Message"), app::Messages::Icon::Exclamation);
+        return;
+    }
+    if (!messages.ask(QStringLiteral("Confirm removal snacking meal?"))) {
+        return;
+    }
+    app::guarded(messages, [&] {
+        switcher_.session().db().execute(
+            QStringLiteral(" Delete From DailySnackingInput Where DSID=") + TxtHidID2->text() +
+            QStringLiteral(" And UserID=") + switcher_.session().userIdText());
+        TxtHidID2->clear();
+        refresh_();
+    });
+}
+
+}  // namespace mirtal::meals

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QGroupBox>
+#include <functional>
+
+class QLineEdit;
+
+namespace mirtal::app {
+class WindowSwitcher;
+}
+
+namespace mirtal::widgets {
+class ChoiceList;
+class CommandLabel;
+class DatePicker;
+}  // namespace mirtal::widgets
+
+namespace mirtal::meals {
+
+class MealPointList;
+class ScoreLookup;
+
+// The meal window's frame for the day's snacking and water: one entry per user and day with
+// a snacking score and a water score, added, changed and removed here. The frame shows the
+// entry of the day that the window last reloaded.
+class SnackingAndWater : public QGroupBox {
+    Q_OBJECT
+  public:
+    // day is the window's date picker; refresh reloads the whole window after each command.
+    SnackingAndWater(app::WindowSwitcher& switcher, ScoreLookup& lookup,
+                     const widgets::DatePicker* day, std::function<void()> refresh,
+                     QWidget* parent);
+
+    // Shows the day's stored entry: its scores and the choices that have these scores. A day
+    // without an entry shows "0" for both scores, and a choice only when it is the one choice
+    // of its category that scores 0. Throws StoreError.
+    void reload();
+
+    widgets::ChoiceList* CmbSnacking;
+    QLineEdit* TxtScore6;
+    widgets::ChoiceList* CmbWater;
+    QLineEdit* TxtScore7;
+    // The key of the shown day's entry; empty when the day has no single entry.
+    QLineEdit* TxtHidID2;
+    widgets::CommandLabel* LblSnack;
+    widgets::CommandLabel* LblEdit;
+    widgets::CommandLabel* LblDelete;
+
+  private slots:
+    void add();
+    void update();
+    void remove();
+
+  private:
+    void layOut();
+    void showChoiceOf(MealPointList* choices);
+    bool scoresChosen();
+    // " Where UserID=... And MealDate=#...#": the current user's entries of the picked day.
+    QString ofTheDay() const;
+
+    app::WindowSwitcher& switcher_;
+    const widgets::DatePicker* day_;
+    std::function<void()> refresh_;
+    MealPointList* snacking_;
+    MealPointList* water_;
+};
+
+}  // namespace mirtal::meals

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringList>
+
+#include "support/AppHarness.h"
+#include "widgets/ChoiceList.h"
+#include "widgets/CommandLabel.h"
+#include "widgets/DatePicker.h"
+#include "widgets/Grid.h"
+
+namespace mirtal::testing {
+
+// The meal window of user 1, "Ann", opened as its navigation label opens it.
+class MealWindow : public ::testing::Test {
+  protected:
+    void SetUp() override;
+
+    // Opens window 5 afresh (after the fixture rows are in place).
+    void open();
+
+    template <class T>
+    T* control(const char* name) {
+        T* found = h.control<T>(5, name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    widgets::ChoiceList* list(const char* name) { return control<widgets::ChoiceList>(name); }
+    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
+    QString text(const char* name) { return field(name)->text(); }
+    QCheckBox* box(const char* name) { return control<QCheckBox>(name); }
+    QRadioButton* option(const char* name) { return control<QRadioButton>(name); }
+    widgets::DatePicker* picker() { return control<widgets::DatePicker>("DTPicker1"); }
+    widgets::Grid* grid() { return control<widgets::Grid>("MSHFlexGrid1"); }
+    void click(const char* label);
+    void clickBox(QAbstractButton* button);
+
+    // Sets the day and closes the calendar, as picking the day in it does.
+    void chooseDay(QDate day);
+    // Picks an entry from a list as a person does: open it, click the entry.
+    void pick(const char* listName, const QString& entry);
+    // Clicks an entry of a list that is open already, so that it is not refilled first.
+    void clickOpenEntry(const char* listName, const QString& entry);
+    // Clicks a grid cell; double-clicks it when twice is set.
+    void clickCell(int row, int col, bool twice = false);
+
+    // All cells of grid row `row`, column 0 to 11.
+    QStringList gridRow(int row);
+
+    // Inserts a meal evaluation of user 1 as the window would store it.
+    void storeMeal(int key, QDate day, const QString& code, const QString& points, int user = 1);
+    void storeSnacking(int key, QDate day, int snacking, int water, int user = 1);
+    int count(const char* table);
+
+    // The texts the day's reload issues, in order, with the day's snacking and water scores.
+    static QStringList reloadStatements(QDate day, const QString& snacking = QStringLiteral("0"),
+                                        const QString& water = QStringLiteral("0"));
+
+    const QDate today = QDate::currentDate();
+    AppHarness h;
+};
+
+}  // namespace mirtal::testing
