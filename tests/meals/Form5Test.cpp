@@ -309,7 +309,7 @@ TEST_F(MealEvaluation, NotEatenBoxAsksForAMealAndUnticksItself) {
     EXPECT_EQ(h.messages.shown[0].text, QStringLiteral("Please select a meal."));
     EXPECT_EQ(h.messages.shown[0].title, QStringLiteral("Message"));
     EXPECT_EQ(h.messages.shown[0].icon, Icon::Information);
-    // The unticking ran the handling once more, which left the evaluation usable.
+    // The box unticks itself, and the evaluation stays usable.
     EXPECT_FALSE(box("Check0")->isChecked());
     EXPECT_TRUE(evaluation->isEnabled());
 
