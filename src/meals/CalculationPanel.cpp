@@ -19,15 +19,15 @@ CalculationPanel::CalculationPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("*****"), parent),
       Label18(new QLabel(QStringLiteral("Meal Calculation"), this)) {
     setObjectName(QStringLiteral("Frame3"));
-    setFixedSize(312, 150);
+    setFixedSize(312, 134);
     Label18->setObjectName(QStringLiteral("Label18"));
     QFont bold = Label18->font();
     bold.setBold(true);
     Label18->setFont(bold);
-    Label18->setGeometry(12, 22, 288, rowHeight);
+    Label18->setGeometry(12, 18, 288, 24);
 
-    const int top = 22 + rowHeight + 6;
-    const int step = rowHeight + 6;
+    const int top = 46;
+    const int step = rowHeight + 2;
     TxtBonus = addField("TxtBonus", QStringLiteral("Bonus:"), 12, top);
     TxtMeal = addField("TxtMeal", QStringLiteral("Meal:"), 12, top + step);
     TxtDayTotal = addField("TxtDayTotal", QStringLiteral("Total:"), 12, top + 2 * step);

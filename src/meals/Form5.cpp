@@ -10,9 +10,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Border.h"
-#include "app/CurrentUser.h"
-#include "app/HelpTexts.h"
+#include "app/Clock.h"
 #include "app/Links.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
@@ -24,7 +22,6 @@
 #include "store/DateText.h"
 #include "store/KeyAllocator.h"
 #include "widgets/ChoiceList.h"
-#include "widgets/Colours.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/Grid.h"
@@ -60,18 +57,15 @@ void deselect(QRadioButton* option) {
 
 }  // namespace
 
-Form5::Form5(app::WindowSwitcher& switcher, ScoreLookup& lookup) : switcher_(switcher) {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("5. frm Meal Evaluation"));
+Form5::Form5(app::WindowSwitcher& switcher, ScoreLookup& lookup)
+    : switcher_(switcher),
+      frame_(this, switcher, ownNumber, QStringLiteral("5. frm Meal Evaluation"), QSize(928, 608)) {
     buildControls(lookup);
 
-    // Load.
-    DTPicker1->setDate(QDate::currentDate());
-    app::LayoutBorder(this);
-    app::Messages& messages = switcher_.messages();
-    app::guarded(messages,
-                 [this, &messages] { showCurrentUser(switcher_.session(), messages, LabelUser); });
-    app::guarded(messages, [this] { RefreshData(); });
+    // Load; the frame has laid out the border.
+    DTPicker1->setDate(app::Clock::today());
+    frame_.loadCurrentUser();
+    app::guarded(switcher_.messages(), [this] { RefreshData(); });
 }
 
 void Form5::RefreshData() {
@@ -86,8 +80,8 @@ void Form5::RefreshData() {
                        "PositiveFoods,") +
         QStringLiteral(" PrepareMyself, PrepareSomeone as [AteSitting], AteSlowly") +
         QStringLiteral(" From DailyMealInput Where UserID=") + switcher_.session().userIdText() +
-        QStringLiteral(" And MealDate=#") + store::DateText::dayText(DTPicker1->date()) +
-        QStringLiteral("# Order By MealType"));
+        QStringLiteral(" And MealDate=") + store::DateText::dayLiteral(DTPicker1->date()) +
+        QStringLiteral(" Order By MealType"));
     MealTotals totals;
     if (rs.recordCount() > 0) {
         int row = 1;
@@ -150,8 +144,7 @@ void Form5::reloadMealOptions() {
 QString Form5::storedMealStatement(const QString& mealCode) const {
     return QStringLiteral("  Select DMID From DailyMealInput Where UserID=") +
            switcher_.session().userIdText() + QStringLiteral(" And MealType ='") + mealCode +
-           QStringLiteral("' And MealDate=#") + store::DateText::dayText(DTPicker1->date()) +
-           QStringLiteral("#");
+           QStringLiteral("' And MealDate=") + store::DateText::dayLiteral(DTPicker1->date());
 }
 
 void Form5::ClearData() {
@@ -298,71 +291,46 @@ void Form5::openDietPage() {
         app::sitePage(switcher_.applicationDirectory(), QStringLiteral("/diet.html")));
 }
 
-void Form5::showHelp() {
-    const app::HelpText help = app::helpText(ownNumber);
-    switcher_.showHelp(help.title, help.text);
-}
-
 void Form5::buildControls(ScoreLookup& lookup) {
-    setFixedSize(920, 640);
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
-    setPalette(grey);
-    app::addBorderPictures(this);
-
+    Label1 = frame_.Label1;
+    LabelUser = frame_.LabelUser;
+    CmdHelp = frame_.CmdHelp;
     Label10 = new QLabel(QStringLiteral("Date :"), this);
     Label10->setObjectName(QStringLiteral("Label10"));
-    Label10->setGeometry(36, 32, 44, 26);
+    Label10->setGeometry(440, 34, 44, 28);
     DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), this);
-    DTPicker1->setGeometry(84, 32, 124, 26);
+    DTPicker1->setGeometry(488, 34, 124, 28);
     Label10->setBuddy(DTPicker1);
-    Label1 = new QLabel(QStringLiteral("User Name"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(236, 32, 80, 26);
-    LabelUser = new QLabel(this);
-    LabelUser->setObjectName(QStringLiteral("LabelUser"));
-    LabelUser->setGeometry(320, 32, 240, 26);
-    CmdHelp = new QPushButton(QStringLiteral("Help"), this);
-    CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
-    CmdHelp->setGeometry(width() - 36 - 96, 31, 96, 28);
 
     buildMealChoice();
     buildEvaluation(lookup);
 
     Frame5 = new QGroupBox(this);
     Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(296, 380, 260, 52);
+    Frame5->setGeometry(300, 366, 260, 50);
     LblDailyMeal =
         new widgets::CommandLabel(QStringLiteral("LblDailyMeal"), QStringLiteral("&SUBMIT"),
                                   QStringLiteral("Shape13"), Frame5);
-    LblDailyMeal->setGeometry(136, 13, 112, 28);
+    LblDailyMeal->setGeometry(136, 12, 112, 28);
     TxtHidID1 = new QLineEdit(Frame5);
     TxtHidID1->setObjectName(QStringLiteral("TxtHidID1"));
     TxtHidID1->hide();
 
     LblURL_PF = widgets::CommandLabel::link(QStringLiteral("LblURL_PF"),
                                             QStringLiteral("&Positive Foods"), this);
-    LblURL_PF->setGeometry(48, 395, 128, 22);
+    LblURL_PF->setGeometry(52, 380, 128, 22);
 
     Frame2 = new SnackingAndWater(
         switcher_, lookup, DTPicker1, [this] { RefreshData(); }, this);
-    Frame2->move(572, 68);
+    Frame2->move(576, 70);
     Frame3 = new CalculationPanel(this);
-    Frame3->move(572, 280);
+    Frame3->move(576, 282);
 
     MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), this);
-    MSHFlexGrid1->setGeometry(36, 442, width() - 72, 132);
-    // Compact rows, so that three meals and the totals row show without scrolling.
-    MSHFlexGrid1->verticalHeader()->setDefaultSectionSize(MSHFlexGrid1->fontMetrics().height() + 8);
-
-    auto* bar = new widgets::NavigationBar(
-        this, ownNumber, [this](int number) { switcher_.openWindow(number); },
-        [this] { switcher_.closeWindow(ownNumber); });
-    bar->moveTo(QPoint(36, height() - 32 - bar->size().height()));
+    MSHFlexGrid1->setGeometry(40, 426, width() - 80, frame_.barTop() - 10 - 426);
 
     widgets::HoverReset::install(Frame5, {LblDailyMeal});
-    widgets::HoverReset::install(this, bar->labels())->add({LblURL, LblURL_PF});
+    widgets::HoverReset::install(this, frame_.bar->labels())->add({LblURL, LblURL_PF});
 
     connect(DTPicker1, &widgets::DatePicker::closeUp, this, &Form5::dayChosen);
     connect(LblDailyMeal, &widgets::CommandLabel::clicked, this, &Form5::submitMeal);
@@ -370,20 +338,19 @@ void Form5::buildControls(ScoreLookup& lookup) {
     connect(MSHFlexGrid1, &widgets::Grid::doubleClicked, this, &Form5::removeMeal);
     connect(LblURL, &widgets::CommandLabel::clicked, this, &Form5::openDietPage);
     connect(LblURL_PF, &widgets::CommandLabel::clicked, this, &Form5::openDietPage);
-    connect(CmdHelp, &QPushButton::clicked, this, &Form5::showHelp);
 }
 
 void Form5::buildMealChoice() {
     Frame4 = new QGroupBox(this);
     Frame4->setObjectName(QStringLiteral("Frame4"));
-    Frame4->setGeometry(36, 68, 520, 54);
+    Frame4->setGeometry(40, 70, 520, 48);
     Label16 = new QLabel(QStringLiteral("Meal Type :"), Frame4);
     Label16->setObjectName(QStringLiteral("Label16"));
-    Label16->setGeometry(12, 14, 84, 26);
+    Label16->setGeometry(12, 11, 84, 26);
     const auto option = [this](const char* name, const QString& caption, int left, int width) {
         auto* button = new QRadioButton(caption, Frame4);
         button->setObjectName(QLatin1String(name));
-        button->setGeometry(left, 14, width, 26);
+        button->setGeometry(left, 11, width, 26);
         connect(button, &QRadioButton::clicked, this, &Form5::mealOptionClicked);
         return button;
     };
@@ -392,14 +359,14 @@ void Form5::buildMealChoice() {
     OptDinner = option("OptDinner", QStringLiteral("Dinner"), 272, 76);
     Check0 = new QCheckBox(QStringLiteral("I didn't eat [-8]"), Frame4);
     Check0->setObjectName(QStringLiteral("Check0"));
-    Check0->setGeometry(358, 14, 150, 26);
+    Check0->setGeometry(358, 11, 150, 26);
     connect(Check0, &QCheckBox::toggled, this, &Form5::notEatenChanged);
 }
 
 void Form5::buildEvaluation(ScoreLookup& lookup) {
     Frame1 = new QGroupBox(QStringLiteral("*****"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(36, 128, 520, 244);
+    Frame1->setGeometry(40, 126, 520, 232);
     struct Criterion {
         const char* caption;
         const char* list;
@@ -416,7 +383,7 @@ void Form5::buildEvaluation(ScoreLookup& lookup) {
     for (const Criterion& c : criteria) {
         auto* list = new MealPointList(category, QLatin1String(c.caption), QLatin1String(c.list),
                                        QLatin1String(c.score), switcher_, lookup, Frame1);
-        list->placeInRow(12, 24 + (category - 1) * 32, 128, 232);
+        list->placeInRow(12, 22 + (category - 1) * 30, 128, 232);
         criteria_ << list;
         ++category;
     }
@@ -438,13 +405,13 @@ void Form5::buildEvaluation(ScoreLookup& lookup) {
         return box;
     };
     Check1 = bonus("Check1", QStringLiteral("I prepared this meal myself [+3]"),
-                   QRect(12, 188, 250, 24));
-    Check2 = bonus("Check2", QStringLiteral("I ate sitting down [+1]"), QRect(270, 188, 238, 24));
+                   QRect(12, 176, 250, 24));
+    Check2 = bonus("Check2", QStringLiteral("I ate sitting down [+1]"), QRect(270, 176, 238, 24));
     Check3 = bonus("Check3", QStringLiteral("I ate slowly and chewed carefully [+5]"),
-                   QRect(12, 212, 290, 24));
+                   QRect(12, 200, 290, 24));
     LblURL = widgets::CommandLabel::link(QStringLiteral("LblURL"), QStringLiteral("&What's this?"),
                                          Frame1);
-    LblURL->setGeometry(396, 213, 112, 22);
+    LblURL->setGeometry(396, 201, 112, 22);
 }
 
 }  // namespace mirtal::meals

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QWidget>
 
+#include "app/DataWindowFrame.h"
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -91,7 +93,6 @@ class Form5 : public QWidget {
     void mealClicked(int row);
     void removeMeal();
     void openDietPage();
-    void showHelp();
 
   private:
     void buildControls(ScoreLookup& lookup);
@@ -105,6 +106,7 @@ class Form5 : public QWidget {
     bool insertEatenMeal(qint64 key);
 
     app::WindowSwitcher& switcher_;
+    app::DataWindowFrame frame_;
     QList<MealPointList*> criteria_;
     // Set by MealType.
     QString mealCode_;

@@ -124,8 +124,7 @@ bool SnackingAndWater::scoresChosen() {
 
 QString SnackingAndWater::ofTheDay() const {
     return QStringLiteral(" Where UserID=") + switcher_.session().userIdText() +
-           QStringLiteral(" And MealDate=#") + store::DateText::dayText(day_->date()) +
-           QStringLiteral("#");
+           QStringLiteral(" And MealDate=") + store::DateText::dayLiteral(day_->date());
 }
 
 void SnackingAndWater::add() {

@@ -431,7 +431,7 @@ TEST_F(MealEvaluation, ADoubleClickedMealIsRemovedAfterConfirmation) {
     EXPECT_FALSE(option("OptBreakfast")->isEnabled());
 
     // The totals row picks nothing.
-    clickCell(3, 4, true);
+    doubleClickCell(3, 4);
     EXPECT_EQ(text("TxtHidID1"), QString());
     EXPECT_EQ(h.messages.texts(), QStringList{"No data found in this field."});
     EXPECT_EQ(h.messages.shown[0].title, QStringLiteral("Mirtal"));
@@ -448,11 +448,11 @@ TEST_F(MealEvaluation, ADoubleClickedMealIsRemovedAfterConfirmation) {
     h.messages.shown.clear();
     h.messages.answers = {false, true};
     h.statements.clear();
-    clickCell(1, 2, true);
+    doubleClickCell(1, 2);
     EXPECT_EQ(h.messages.texts(), QStringList{"Confirm removal?"});
     EXPECT_TRUE(h.statements.isEmpty());
     EXPECT_EQ(count("DailyMealInput"), 2);
-    clickCell(1, 2, true);
+    doubleClickCell(1, 2);
     EXPECT_EQ(h.statements.value(0),
               QStringLiteral(" Delete From DailyMealInput Where DMID=4 And UserID=1"));
     EXPECT_EQ(h.statements.mid(1), reloadStatements(today));
@@ -465,7 +465,7 @@ TEST_F(MealEvaluation, ADoubleClickedMealIsRemovedAfterConfirmation) {
     chooseDay(today.addDays(1));
     EXPECT_EQ(text("TxtHidID1"), QString());
     h.messages.shown.clear();
-    clickCell(1, 3, true);
+    doubleClickCell(1, 3);
     EXPECT_EQ(h.messages.texts(), QStringList{"No data found in this field."});
     EXPECT_EQ(count("DailyMealInput"), 1);
 }
@@ -548,7 +548,7 @@ TEST_F(MealEvaluation, LabelsLightUnderThePointerAndRestOverTheirOwnSurface) {
                {"LblDailyMeal", "LblURL", "LblURL_PF", "LblUser", "LblReport"},
                QPoint(4, 40)},
           // Between the "Positive Foods" link and the submit frame.
-          Case{window, {"LblDailyMeal", "LblSnack", "LblEdit", "LblDelete"}, QPoint(230, 406)}}) {
+          Case{window, {"LblDailyMeal", "LblSnack", "LblEdit", "LblDelete"}, QPoint(240, 390)}}) {
         for (const char* name : names) {
             QTest::mouseMove(control<QWidget>(name));
         }

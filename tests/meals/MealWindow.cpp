@@ -1,21 +1,25 @@
 #include "MealWindow.h"
 
 #include <QAbstractItemView>
-#include <QCalendarWidget>
 #include <QTest>
 
+#include "app/Clock.h"
 #include "store/DateText.h"
-#include "support/UiDriver.h"
 
 namespace mirtal::testing {
 
 using store::DateText;
 
 void MealWindow::SetUp() {
+    app::Clock::pin(today);
     h.db().execute(QStringLiteral("Insert Into User1 Values(1, 'Ann')"));
     h.db().execute(QStringLiteral("Insert Into User1 Values(2, 'Bob')"));
     h.app.session().setCurrentUserId(1);
     h.switcher().showStartWindow();
+}
+
+void MealWindow::TearDown() {
+    app::Clock::pin(std::nullopt);
 }
 
 void MealWindow::open() {
@@ -32,16 +36,6 @@ void MealWindow::clickBox(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
-void MealWindow::chooseDay(QDate day) {
-    widgets::DatePicker* p = picker();
-    p->setDate(day);
-    // The calendar opens from the arrow at the field's right end; Escape closes it again.
-    QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(p->width() - 4, p->height() / 2));
-    ASSERT_TRUE(p->calendarWidget()->isVisible());
-    QTest::keyClick(p->calendarWidget()->findChild<QAbstractItemView*>(), Qt::Key_Escape);
-    ASSERT_FALSE(p->calendarWidget()->isVisible());
-}
-
 void MealWindow::pick(const char* listName, const QString& entry) {
     pickEntry(list(listName), entry);
 }
@@ -54,15 +48,6 @@ void MealWindow::clickOpenEntry(const char* listName, const QString& entry) {
     ASSERT_TRUE(view->isVisible());
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                       view->visualRect(view->model()->index(row, 0)).center());
-}
-
-void MealWindow::clickCell(int row, int col, bool twice) {
-    widgets::Grid* g = grid();
-    const QPoint at = g->cellRect(row, col).center() - g->viewport()->pos();
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
-    if (twice) {
-        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, at);
-    }
 }
 
 QStringList MealWindow::gridRow(int row) {

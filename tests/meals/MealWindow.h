@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "support/AppHarness.h"
+#include "support/UiDriver.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
@@ -17,10 +18,12 @@
 
 namespace mirtal::testing {
 
-// The meal window of user 1, "Ann", opened as its navigation label opens it.
+// The meal window of Ann (user 1, the current user) on 8 December 2026, with Bob (user 2)
+// beside her, opened as a navigation label opens it.
 class MealWindow : public ::testing::Test {
   protected:
     void SetUp() override;
+    void TearDown() override;
 
     // Opens window 5 afresh (after the fixture rows are in place).
     void open();
@@ -41,14 +44,14 @@ class MealWindow : public ::testing::Test {
     void click(const char* label);
     void clickBox(QAbstractButton* button);
 
-    // Sets the day and closes the calendar, as picking the day in it does.
-    void chooseDay(QDate day);
+    // Picks the day in the calendar.
+    void chooseDay(QDate day) { pickDay(picker(), day); }
     // Picks an entry from a list as a person does: open it, click the entry.
     void pick(const char* listName, const QString& entry);
     // Clicks an entry of a list that is open already, so that it is not refilled first.
     void clickOpenEntry(const char* listName, const QString& entry);
-    // Clicks a grid cell; double-clicks it when twice is set.
-    void clickCell(int row, int col, bool twice = false);
+    void clickCell(int row, int col) { testing::clickCell(grid(), row, col); }
+    void doubleClickCell(int row, int col) { testing::doubleClickCell(grid(), row, col); }
 
     // All cells of grid row `row`, column 0 to 11.
     QStringList gridRow(int row);
@@ -62,7 +65,7 @@ class MealWindow : public ::testing::Test {
     static QStringList reloadStatements(QDate day, const QString& snacking = QStringLiteral("0"),
                                         const QString& water = QStringLiteral("0"));
 
-    const QDate today = QDate::currentDate();
+    static inline const QDate today{2026, 12, 8};
     AppHarness h;
 };
 
