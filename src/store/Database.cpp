@@ -7,6 +7,7 @@
 #include "store/DialectTranslator.h"
 #include "store/KeyedOpen.h"
 #include "store/StoreError.h"
+#include "store/Tables.h"
 
 namespace mirtal::store {
 
@@ -41,6 +42,35 @@ QVariant cellValue(sqlite3_stmt* stmt, int column) {
     }
 }
 
+QStringList missingTables(sqlite3* db) {
+    QStringList missing;
+    for (const Table& table : tables()) {
+        const std::string sql = "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '" +
+                                std::string(table.name) + "'";
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+            missing << QString::fromUtf8(table.name.data(),
+                                         static_cast<qsizetype>(table.name.size()));
+            continue;
+        }
+        const StatementHandle stmt(raw);
+        if (sqlite3_step(raw) != SQLITE_ROW) {
+            missing << QString::fromUtf8(table.name.data(),
+                                         static_cast<qsizetype>(table.name.size()));
+        }
+    }
+    return missing;
+}
+
+bool onlyBlanks(const char* from, const char* to) {
+    for (; from != nullptr && from < to; ++from) {
+        if (*from != ' ' && *from != '\t' && *from != '\r' && *from != '\n') {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 Database::Database(SqliteHandle handle) : db_(std::move(handle)) {}
@@ -63,6 +93,17 @@ std::unique_ptr<Database> Database::open(const ConnectionSettings& settings) {
     if (!handle) {
         throw StoreError(openFailure(file, cause));
     }
+    // An interrupted copy leaves an empty file, which SQLite takes for an empty database:
+    // every action would then fail on a missing table.
+    const QStringList missing = missingTables(handle.get());
+    if (missing.size() == static_cast<qsizetype>(tables().size())) {
+        throw StoreError(openFailure(file, QStringLiteral("it holds no Mirtal data.")));
+    }
+    if (!missing.isEmpty()) {
+        throw StoreError(
+            openFailure(file, QStringLiteral("it holds no Mirtal data: the tables %1 are missing.")
+                                  .arg(missing.join(QStringLiteral(", ")))));
+    }
     return std::unique_ptr<Database>(new Database(std::move(handle)));
 }
 
@@ -70,21 +111,21 @@ void Database::execute(const QString& statement) {
     if (observer_) {
         observer_(statement);
     }
-    run(translateStatement(statement.toStdString()));
+    run(translateStatement(statement.toStdString()), Access::Write);
 }
 
 ResultSet Database::select(const QString& statement) {
     if (observer_) {
         observer_(statement);
     }
-    return run(translateStatement(statement.toStdString()));
+    return run(translateStatement(statement.toStdString()), Access::Read);
 }
 
 ResultSet Database::selectNative(const std::string& sqliteStatement) {
-    return run(sqliteStatement);
+    return run(sqliteStatement, Access::Native);
 }
 
-ResultSet Database::run(const std::string& sql) {
+ResultSet Database::run(const std::string& sql, Access access) {
     sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(db_.get(), sql.c_str(), static_cast<int>(sql.size()) + 1, &raw, &tail) !=
@@ -94,6 +135,14 @@ ResultSet Database::run(const std::string& sql) {
     const StatementHandle stmt(raw);
     if (!stmt) {
         throw StoreError(QStringLiteral("The statement is empty."));
+    }
+    // SQLite compiles up to the first statement's end and leaves the rest unread: whatever
+    // follows, a second statement or text after a NUL byte, would be silently dropped.
+    if (access != Access::Native && !onlyBlanks(tail, sql.data() + sql.size())) {
+        throw StoreError(QStringLiteral("The statement holds more than one statement."));
+    }
+    if (access == Access::Read && sqlite3_stmt_readonly(raw) == 0) {
+        throw StoreError(QStringLiteral("A select cannot change data."));
     }
     const int columns = sqlite3_column_count(raw);
     QStringList names;
@@ -130,7 +179,7 @@ void Database::inTransaction(const std::function<void()>& work) {
 
 void Database::runControl(const char* statement) {
     if (sqlite3_exec(db_.get(), statement, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const QString reason = QString::fromUtf8(sqlite3_errmsg(db_.get()));
+        const QString reason = failureDescription();
         if (sqlite3_get_autocommit(db_.get()) == 0) {
             sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
         }
@@ -139,7 +188,26 @@ void Database::runControl(const char* statement) {
 }
 
 void Database::fail() const {
-    throw StoreError(QString::fromUtf8(sqlite3_errmsg(db_.get())));
+    throw StoreError(failureDescription());
+}
+
+QString Database::failureDescription() const {
+    const int code = sqlite3_errcode(db_.get()) & 0xff;
+    const QString file =
+        QDir::toNativeSeparators(QString::fromUtf8(sqlite3_db_filename(db_.get(), "main")));
+    if (isBusy(code)) {
+        return QStringLiteral("The database file %1 cannot be used now: %2")
+            .arg(file, inUseCause());
+    }
+    // The engine's own words ("disk I/O error") say neither which file nor what happened.
+    if (code == SQLITE_IOERR || code == SQLITE_FULL || code == SQLITE_CANTOPEN) {
+        return QStringLiteral(
+                   "The database file %1 could not be written or read (%2): the disk "
+                   "may be full, removed or failing. The change that failed was not "
+                   "saved.")
+            .arg(file, QString::fromUtf8(sqlite3_errmsg(db_.get())));
+    }
+    return QString::fromUtf8(sqlite3_errmsg(db_.get()));
 }
 
 }  // namespace mirtal::store

@@ -39,9 +39,14 @@ class Database {
   private:
     explicit Database(SqliteHandle handle);
 
-    ResultSet run(const std::string& sqliteStatement);
+    // What a statement may do: a select only reads, a write may change rows, native text
+    // (checks and measurements) is run as it stands.
+    enum class Access { Read, Write, Native };
+
+    ResultSet run(const std::string& sqliteStatement, Access access);
     void runControl(const char* statement);
     [[noreturn]] void fail() const;
+    QString failureDescription() const;
 
     SqliteHandle db_;
     StatementObserver observer_;

@@ -24,7 +24,31 @@ QString escaped(QString text) {
     return text.replace(u'\'', QStringLiteral("''"));
 }
 
+QString unreadableCause(sqlite3* db) {
+    const int code = sqlite3_errcode(db) & 0xff;
+    const QString engine = QString::fromUtf8(sqlite3_errmsg(db));
+    if (isBusy(code)) {
+        return inUseCause();
+    }
+    if (code == SQLITE_CORRUPT) {
+        return QStringLiteral("the file is damaged: cut short or partly overwritten (%1).")
+            .arg(engine);
+    }
+    return QStringLiteral("the password is wrong or the file is not a database (%1).").arg(engine);
+}
+
 }  // namespace
+
+bool isBusy(int sqliteCode) {
+    return (sqliteCode & 0xff) == SQLITE_BUSY || (sqliteCode & 0xff) == SQLITE_LOCKED;
+}
+
+QString inUseCause() {
+    return QStringLiteral(
+               "it is in use by another program, which kept it locked for %1 seconds. Try again "
+               "once that program is done with it.")
+        .arg(busyTimeoutMilliseconds / 1000);
+}
 
 SqliteHandle openKeyed(const QString& file, const QString& password, QString* cause,
                        OpenMode mode) {
@@ -37,6 +61,9 @@ SqliteHandle openKeyed(const QString& file, const QString& password, QString* ca
         *cause = QString::fromUtf8(db ? sqlite3_errmsg(db.get()) : sqlite3_errstr(rc)) + u'.';
         return nullptr;
     }
+    // A backup tool or another program may hold the file for a moment: every statement,
+    // the first read included, waits that long before it gives up.
+    sqlite3_busy_timeout(db.get(), busyTimeoutMilliseconds);
     if (!exec(db.get(), QStringLiteral("PRAGMA key = '%1'").arg(escaped(password)))) {
         *cause = QStringLiteral("the password cannot be applied.");
         return nullptr;
@@ -45,11 +72,11 @@ SqliteHandle openKeyed(const QString& file, const QString& password, QString* ca
     if (firstValue(db.get(), "PRAGMA cipher_version").startsWith(u"4.")) {
         exec(db.get(), QStringLiteral("PRAGMA cipher_compatibility = 3"));
     }
-    // The key is only checked on the first read.
+    // The key is only checked on the first read, which waits while another program holds
+    // the file locked.
     if (sqlite3_exec(db.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
         SQLITE_OK) {
-        *cause = QStringLiteral("the password is wrong or the file is not a database (%1).")
-                     .arg(QString::fromUtf8(sqlite3_errmsg(db.get())));
+        *cause = unreadableCause(db.get());
         return nullptr;
     }
     if (sqlite3_db_readonly(db.get(), "main") != 0) {
@@ -68,7 +95,6 @@ SqliteHandle openKeyed(const QString& file, const QString& password, QString* ca
     // The default page cache (2 MB) holds less than a household's few years of days; once it
     // overflows, every report reads and decrypts each page it touches again.
     exec(db.get(), QStringLiteral("PRAGMA cache_size = -32768"));
-    sqlite3_busy_timeout(db.get(), 2000);
     return db;
 }
 

@@ -492,6 +492,11 @@ TEST_F(StatementShapes, RefusedStatementsChangeNothingAndSayWhy) {
         {"  Select * From User1 Where UserID=1 -- Or UserID=2", {"comment"}},
         {"Insert Into User1 Values(3, 'Eve') --", {"comment"}},
         {" Delete From PulseWeight Where PWID=1 /* And UserID=1 */", {"comment"}},
+        // SQLite quotes names between backquotes, which hides the quote inside from a reader
+        // that only knows the dialect's quotes; the text after the end is never dropped.
+        {"  Select 1 `'`; Delete  From User1 Where UserID=1 --'", {"more than one statement"}},
+        {QStringLiteral("  Select * From User1") + QChar(0) + QStringLiteral(" Delete  From User1"),
+         {"more than one statement"}},
     };
 
     const std::vector<std::string> before = everything(db());
@@ -507,6 +512,22 @@ TEST_F(StatementShapes, RefusedStatementsChangeNothingAndSayWhy) {
         }
         EXPECT_EQ(everything(db()), before);
     }
+}
+
+TEST_F(StatementShapes, ASelectNeverChangesData) {
+    const std::vector<std::string> before = everything(db());
+    for (const char* write : {" Delete From PulseWeight Where PWID=1 And UserID=1",
+                              "Insert Into User1 Values(9, 'Eve')",
+                              " Update User1 Set UserName='Eve' Where UserID=1"}) {
+        SCOPED_TRACE(write);
+        try {
+            db().select(QString::fromLatin1(write));
+            ADD_FAILURE() << "the select ran a write";
+        } catch (const store::StoreError& e) {
+            EXPECT_EQ(e.description(), QStringLiteral("A select cannot change data."));
+        }
+    }
+    EXPECT_EQ(everything(db()), before);
 }
 
 TEST_F(StatementShapes, SemicolonsAndDashesInsideTextAreOnlyText) {
