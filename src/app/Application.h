@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/SingleCopyLock.h"
 #include "app/WindowSwitcher.h"
 #include "store/Session.h"
 
@@ -13,13 +14,16 @@ class Application {
     Application(const QString& applicationDirectory, Messages& messages, LinkOpener& links);
 
     // Opens the database and shows the user window alone, centred on the screen. When the
-    // database cannot be opened the user is told which file and why, and false comes back.
+    // database cannot be opened, or another copy of the program has it open, the user is
+    // told which file and why, and false comes back.
     bool start();
 
     store::Session& session() { return session_; }
     WindowSwitcher& switcher() { return switcher_; }
 
   private:
+    QString applicationDirectory_;
+    SingleCopyLock copyLock_;
     store::Session session_;
     Messages& messages_;
     WindowSwitcher switcher_;
