@@ -1,0 +1,1 @@
+ Select UserID, UserName From User1 Where UserID=1

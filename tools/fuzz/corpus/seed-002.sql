@@ -1,0 +1,1 @@
+  Select * From User1 Order By UserName

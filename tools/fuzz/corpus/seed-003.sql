@@ -1,0 +1,1 @@
+  Select Max(UserID) From User1

@@ -1,0 +1,1 @@
+Insert Into User1 Values(3, 'O`Brien')

@@ -1,0 +1,1 @@
+Delete  From DailyMealInput Where UserID=2

@@ -1,0 +1,1 @@
+Delete  From DailySnackingInput Where UserID=2

@@ -1,0 +1,1 @@
+Delete  From Exercise Where UserID=2

@@ -1,0 +1,1 @@
+Delete  From PulseWeight Where UserID=2

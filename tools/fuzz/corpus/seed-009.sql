@@ -1,0 +1,1 @@
+Delete  From PulseWeightTarget Where UserID=2

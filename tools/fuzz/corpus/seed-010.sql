@@ -1,0 +1,1 @@
+Delete  From SetExercise Where UserID=2

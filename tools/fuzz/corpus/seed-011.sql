@@ -1,0 +1,1 @@
+Delete  From User1 Where UserID=2

@@ -1,0 +1,1 @@
+  Select UserID From User1 Where UserID=1 Order By UserName

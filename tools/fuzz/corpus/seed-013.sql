@@ -1,0 +1,1 @@
+  Select SEID, ExerciseName, Intensity, Description From SetExercise Where UserID=1 Order By ExerciseName

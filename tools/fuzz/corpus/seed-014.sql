@@ -1,0 +1,1 @@
+  Select Max(SEID) From SetExercise

@@ -1,0 +1,1 @@
+  Select SEID, Intensity From SetExercise Where Intensity='No Workout' And UserID=1

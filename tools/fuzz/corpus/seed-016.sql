@@ -1,0 +1,1 @@
+Insert Into SetExercise Values(4, 2, 'NULL', 'No Workout', 'I rested today.')

@@ -1,0 +1,1 @@
+Insert Into SetExercise Values(5, 2, 'Sunday`s run', 'Moderate', 'Around the park; twice -- at least')

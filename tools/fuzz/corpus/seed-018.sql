@@ -1,0 +1,1 @@
+ Update SetExercise Set ExerciseName='Push ups', Intensity='Light', Description='Knees off the floor' Where SEID=2 And UserID=1

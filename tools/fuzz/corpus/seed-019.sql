@@ -1,0 +1,1 @@
+Delete From Exercise Where SEID=2 And UserID=1

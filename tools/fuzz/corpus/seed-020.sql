@@ -1,0 +1,1 @@
+Delete From SetExercise Where SEID=2 And UserID=1

@@ -1,0 +1,1 @@
+ Select SEID from SetExercise Where UserID=1

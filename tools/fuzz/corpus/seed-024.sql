@@ -1,0 +1,1 @@
+  Select SEID, ExerciseName, Intensity, Description From SetExercise Where Intensity ='Difficult' And UserID=1

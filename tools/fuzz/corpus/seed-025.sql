@@ -1,0 +1,1 @@
+  Select b.EID, a.SEID as [ID], a.Intensity, a.ExerciseName,  b.ExerciseTimes as [Times], a.Description From SetExercise a, Exercise b Where a.SEID=b.SEID And a.UserID=1 And b.ExcerciseDate=#2026/12/09#

@@ -1,0 +1,1 @@
+  Select EID From Exercise Where SEID =2 And ExcerciseDate =#2026/12/09# And UserID=1

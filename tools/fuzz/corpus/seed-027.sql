@@ -1,0 +1,1 @@
+  Select Max(EID) From Exercise

@@ -1,0 +1,1 @@
+  Select SEID, Intensity, ExerciseName From SetExercise Where SEID =2 And UserID=1

@@ -1,0 +1,1 @@
+Insert Into Exercise Values(3, 1, 2, '12/10/2026', 10)

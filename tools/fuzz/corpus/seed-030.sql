@@ -1,0 +1,1 @@
+  Select SEID, ExerciseName, Intensity, Description From SetExercise Where Intensity ='No Workout' And UserID=1

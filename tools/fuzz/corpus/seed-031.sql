@@ -1,0 +1,1 @@
+Insert Into Exercise Values(4, 1, 1, '12/11/2026', 0)

@@ -1,0 +1,1 @@
+ Delete From Exercise Where EID=4 And UserID=1

@@ -1,0 +1,1 @@
+Select EID  From Exercise Where EID=1

@@ -1,0 +1,1 @@
+ Update Exercise Set ExerciseTimes='12' Where EID=1 And UserID=1

@@ -1,0 +1,1 @@
+  Select PWID, format(Date1,'yyyy/MM/dd') as [Date], Pulse, Weight, Morale From PulseWeight Where UserID=1 Order By Cdate(Date1)

@@ -1,0 +1,1 @@
+  Select Date1 From PulseWeight Where Date1= #2026/12/10# And UserID=1

@@ -1,0 +1,1 @@
+  Select Max(PWID) From PulseWeight

@@ -1,0 +1,1 @@
+Insert Into PulseWeight Values(2, 1, '12/10/2026', 61, 73.25, 'Excellent')

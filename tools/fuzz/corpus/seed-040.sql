@@ -1,0 +1,1 @@
+ Update PulseWeight Set Date1=#2026/12/31#, Pulse=59, Weight=72.4, Morale='Average' Where PWID=1 And UserID=1

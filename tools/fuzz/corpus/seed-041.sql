@@ -1,0 +1,1 @@
+Delete From PulseWeight Where PWID=1 And UserID=1

@@ -1,0 +1,1 @@
+ Select PWID from PulseWeight Where UserID=1

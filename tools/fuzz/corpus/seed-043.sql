@@ -1,0 +1,1 @@
+  Select TPWID, Format(StartDate,'yyyy/MM/dd'), format(TargetDate,'yyyy/MM/dd'), Pulse, Weight From PulseWeightTarget Where UserID=1

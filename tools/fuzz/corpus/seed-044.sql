@@ -1,0 +1,1 @@
+ Select TPWID from PulseWeightTarget Where UserID=1

@@ -1,0 +1,1 @@
+  Select Max(TPWID) From PulseWeightTarget

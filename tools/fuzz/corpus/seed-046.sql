@@ -1,0 +1,1 @@
+  Select TPWID From PulseWeightTarget Where UserID=2

@@ -1,0 +1,1 @@
+Insert Into PulseWeightTarget Values( 2, 2, '1/1/2027', '6/30/2027', 60, 88.5)

@@ -1,0 +1,1 @@
+ Update PulseWeightTarget Set StartDate=#2027/01/01#, TargetDate=#2027/06/30#, Pulse=60, Weight=88.5 Where TPWID=1 And UserID=1

@@ -1,0 +1,1 @@
+Delete From PulseWeightTarget Where TPWID=1 And UserID=1

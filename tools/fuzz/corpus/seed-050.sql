@@ -1,0 +1,1 @@
+  Select DMID From DailyMealInput Where UserID=1 And MealType ='1B' And MealDate=#2026/12/09#

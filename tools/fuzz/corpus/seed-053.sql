@@ -1,0 +1,1 @@
+ Select DMID, MealType, NotEat, FatIntake as [Fat], FastSugarIntake as [FastSugar], FiberIntake as [Fiber], OverallQuantity as [Overall], PositiveFoods, PrepareMyself, PrepareSomeone as [AteSitting], AteSlowly From DailyMealInput Where UserID=1 And MealDate=#2026/12/09# Order By MealType

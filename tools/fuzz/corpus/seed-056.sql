@@ -1,0 +1,1 @@
+  Select MID, MealName From SetMealPoint Where SubID=7

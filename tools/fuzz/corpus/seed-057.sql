@@ -1,0 +1,1 @@
+  Select Score From SetMealPoint Where MID=29

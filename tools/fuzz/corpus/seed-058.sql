@@ -1,0 +1,1 @@
+  Select Max(DMID) From DailyMealInput

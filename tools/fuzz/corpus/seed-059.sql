@@ -1,0 +1,1 @@
+Insert Into DailyMealInput Values(3, 1, '12/10/2026', '1B', -8, 0, 0, 0, 0, 0, 0, 0, 0)

@@ -1,0 +1,1 @@
+Insert Into DailyMealInput Values(4, 1, '12/10/2026', '3D', 0, 3, -1, 1, 3, 2, 3, 1, 5)

@@ -1,0 +1,1 @@
+ Delete From DailyMealInput Where DMID=2 And UserID=1

@@ -1,0 +1,1 @@
+ Select DSID, Snacking, Water From DailySnackingInput Where UserID=1 And MealDate=#2026/12/09#

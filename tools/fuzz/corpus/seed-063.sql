@@ -1,0 +1,1 @@
+ Select MealName From SetMealPoint Where SubID=6 And Score=3

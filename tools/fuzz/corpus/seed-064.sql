@@ -1,0 +1,1 @@
+ Select MealName From SetMealPoint Where SubID=7 And Score=-2

@@ -1,0 +1,1 @@
+  Select Max(DSID) From DailySnackingInput

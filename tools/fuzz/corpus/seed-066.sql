@@ -1,0 +1,1 @@
+  Select DSID From DailySnackingInput Where UserID=1 And MealDate=#2026/12/10#

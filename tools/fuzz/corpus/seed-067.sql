@@ -1,0 +1,1 @@
+Insert Into DailySnackingInput Values(2, 1, '12/10/2026', 0, 2)

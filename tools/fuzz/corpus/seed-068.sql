@@ -1,0 +1,1 @@
+ Update DailySnackingInput Set MealDate='12/9/2026', Snacking=3, Water=-2 Where DSID=1 And UserID=1

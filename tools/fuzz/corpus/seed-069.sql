@@ -1,0 +1,1 @@
+ Delete From DailySnackingInput Where DSID=1 And UserID=1

@@ -1,0 +1,1 @@
+  Select StartDate, TargetDate From PulseWeightTarget Where UserID=1

@@ -1,0 +1,1 @@
+ Select MealDate, FatIntake, FastSugarIntake, FiberIntake, OverallQuantity, PositiveFoods From DailyMealInput Where UserID=1 And MealType='2L'  And CDate(MealDate) >= #2026/12/01# And  CDate(MealDate) <= #2026/12/31#Order By CDate(MealDate)

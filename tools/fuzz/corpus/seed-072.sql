@@ -1,0 +1,1 @@
+ SELECT MealDate, Sum ( FatIntake)  as FatIntake, Sum ( FastSugarIntake) as FastSugarIntake, Sum (FiberIntake) as FiberIntake, Sum (OverallQuantity) as OverallQuantity, Sum (PositiveFoods) as PositiveFoods From DailyMealInput Where UserID=1 And CDate(MealDate) >= #2026/12/01# And  CDate(MealDate) <= #2026/12/31# Group By MealDate Order By CDate(MealDate)

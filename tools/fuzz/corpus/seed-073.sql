@@ -1,0 +1,1 @@
+ SELECT MealDate , Sum (NotEat) As NotEat, (Sum (FatIntake) + Sum(FastSugarIntake) + Sum(FiberIntake)+ Sum (OverallQuantity) + Sum (PositiveFoods)) As Meal,  (Sum(PrepareMyself) + Sum(PrepareSomeone)+Sum (AteSlowly)) As Bonus  From DailyMealInput Where UserID=1 And CDate(MealDate) >= #2026/12/01# And  CDate(MealDate) <= #2026/12/31# Group By MealDate Order By CDate(MealDate)

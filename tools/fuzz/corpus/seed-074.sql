@@ -1,0 +1,1 @@
+ Select Pulse, Weight From PulseWeightTarget Where UserID=1

@@ -1,0 +1,1 @@
+ Select Date1, Pulse from PulseWeight Where UserID=1 And CDate(Date1) >= #2026/12/01# And  CDate(Date1) <= #2026/12/31#Order By CDate(Date1)

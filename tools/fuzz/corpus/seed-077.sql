@@ -1,0 +1,1 @@
+ Select a.Date1, b.Score from PulseWeight a, SetMealPoint b Where a.UserID=1 And a.Morale=b.MealName And b.SubID=8 And CDate(Date1) >= #2026/12/01# And  CDate(Date1) <= #2026/12/31#Order By CDate(Date1)

@@ -1,0 +1,1 @@
+ Select MealDate, Water From DailySnackingInput Where UserID=1 And CDate(MealDate) >= #2026/12/01# And  CDate(MealDate) <= #2026/12/31#Order By CDate(MealDate)

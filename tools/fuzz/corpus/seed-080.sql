@@ -1,0 +1,1 @@
+ Select a.SEID, a.ExerciseName, a.Intensity, a.Description, b.EID, b.ExcerciseDate, b.ExerciseTimes From SetExercise a, Exercise b Where a.SEID=b.SEID And a.UserID=1 And CDate(ExcerciseDate) >= #2026/12/01# And  CDate(ExcerciseDate) <= #2026/12/31#Order By CDate(ExcerciseDate)
