@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,6 +10,7 @@
 #include "store/ConnectionString.h"
 #include "store/DateText.h"
 #include "store/KeyAllocator.h"
+#include "store/Session.h"
 #include "store/StoreError.h"
 #include "store/Tables.h"
 #include "support/FailingVfs.h"
@@ -84,6 +87,10 @@ struct Action {
     std::function<void(store::Database&)> run;
 };
 
+void PrintTo(const Action& action, std::ostream* os) {
+    *os << action.name;
+}
+
 const std::vector<Action>& actions() {
     static const std::vector<Action> all = {
         {"RemoveUser", [](store::Database& db) { users::removeUserData(db, QStringLiteral("1")); }},
@@ -111,8 +118,29 @@ const std::vector<Action>& actions() {
     return all;
 }
 
+// The household written once; each run starts on a copy of its file.
 class FaultInjection : public ::testing::TestWithParam<Action> {
   protected:
+    void SetUp() override {
+        addHousehold(household.db());
+        before = everything(household.db());
+    }
+
+    // A fresh copy of the household, opened as the program opens it.
+    struct Copy {
+        explicit Copy(const QString& from) : session(dir.path()) {
+            QFile::copy(from, file());
+            session.OpenConnection();
+        }
+        QString file() const { return dir.filePath(QStringLiteral("Mirtal.mdb")); }
+        store::Database& db() { return session.db(); }
+
+        QTemporaryDir dir;
+        store::Session session;
+    };
+
+    testing::TestDatabase household;
+    std::string before;
     FailingVfs vfs;
 };
 
@@ -120,17 +148,14 @@ TEST_P(FaultInjection, EveryWriteAndSyncFailingInTurnKeepsTheActionWholeOrAbsent
     const Action& action = GetParam();
 
     // A run without faults: how many writes and syncs the action makes and what it leaves.
-    std::string before;
     std::string after;
     int operations = 0;
     {
-        testing::TestDatabase t;
-        addHousehold(t.db());
-        before = everything(t.db());
+        Copy c(household.file());
         vfs.failAt(0);
-        action.run(t.db());
+        action.run(c.db());
         operations = vfs.operations();
-        after = everything(t.db());
+        after = everything(c.db());
     }
     ASSERT_GT(operations, 0);
     ASSERT_NE(before, after);
@@ -139,34 +164,33 @@ TEST_P(FaultInjection, EveryWriteAndSyncFailingInTurnKeepsTheActionWholeOrAbsent
         for (int n = 1; n <= operations; ++n) {
             SCOPED_TRACE("operation " + std::to_string(n) + " of " + std::to_string(operations) +
                          (fault == FailingVfs::Fault::Once ? ", once" : ", from then on"));
-            testing::TestDatabase t;
-            addHousehold(t.db());
+            Copy c(household.file());
             std::optional<QString> failure;
             vfs.failAt(n, fault);
             try {
-                action.run(t.db());
+                action.run(c.db());
             } catch (const store::StoreError& e) {
                 failure = e.description();
             }
             vfs.heal();
             ASSERT_TRUE(vfs.failed());
             ASSERT_TRUE(failure.has_value()) << "a failed write was reported as success";
-            EXPECT_TRUE(failure->contains(t.file())) << failure->toStdString();
+            EXPECT_TRUE(failure->contains(c.file())) << failure->toStdString();
 
             // The running program reads the file as it was; so does a fresh start.
-            EXPECT_EQ(t.db().selectNative("PRAGMA integrity_check").field(0).toString(), "ok");
-            EXPECT_EQ(everything(t.db()), before);
+            EXPECT_EQ(c.db().selectNative("PRAGMA integrity_check").field(0).toString(), "ok");
+            EXPECT_EQ(everything(c.db()), before);
             {
                 const auto restart = store::Database::open(
-                    store::parseConnectionString(store::buildConnectionString(t.directory())));
+                    store::parseConnectionString(store::buildConnectionString(c.dir.path())));
                 EXPECT_EQ(restart->selectNative("PRAGMA integrity_check").field(0).toString(),
                           "ok");
                 EXPECT_EQ(everything(*restart), before);
             }
 
             // The same action tried again works and does all of its work.
-            action.run(t.db());
-            EXPECT_EQ(everything(t.db()), after);
+            action.run(c.db());
+            EXPECT_EQ(everything(c.db()), after);
         }
     }
 }
