@@ -63,6 +63,10 @@ class Grid : public QTableView {
     // The current cell, 0 when there is none.
     int currentGridRow() const { return currentIndex().row() + 1; }
     int currentGridCol() const { return std::max(currentIndex().column(), 0); }
+    // Moves the current cell there; row 0 leaves the grid without a current cell.
+    void setCurrentGridCell(int row, int col) {
+        setCurrentIndex(row < 1 ? QModelIndex() : model()->index(row - 1, col));
+    }
     // Where a data cell is drawn, in the grid's own coordinates.
     QRect cellRect(int row, int col) const;
 
