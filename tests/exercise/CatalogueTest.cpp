@@ -146,7 +146,7 @@ TEST_F(Catalogue, TheFirstExerciseBringsTheRestDayRowAndApostrophesBecomeBackquo
     EXPECT_EQ(h.statements.at(2),
               QStringLiteral("Insert Into SetExercise Values(10, 1, 'Sunday`s run', 'Difficult', "
                              "'')"));
-    EXPECT_EQ(count("SetExercise WHERE UserID = 1"), 3);
+    EXPECT_EQ(rowsIn("SetExercise WHERE UserID = 1"), 3);
 }
 
 TEST_F(Catalogue, SubmitRefusesAnEmptyNameOrIntensity) {
@@ -164,7 +164,7 @@ TEST_F(Catalogue, SubmitRefusesAnEmptyNameOrIntensity) {
                   QStringList{QStringLiteral("Unable to submit. Please check the empty field. * ")})
             << c.name << "/" << c.intensity;
     }
-    EXPECT_EQ(count("SetExercise"), 0);
+    EXPECT_EQ(rowsIn("SetExercise"), 0);
     EXPECT_FALSE(h.statements.join(u'\n').contains(QStringLiteral("Insert")));
 }
 
@@ -190,7 +190,7 @@ TEST_F(Catalogue, PickingARowFillsTheFieldsButTheRestDayRowCannotBePicked) {
 
     doubleClickCell(grid(), rowOf(QStringLiteral("NULL")), 2);
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("No data found in this field.")});
-    EXPECT_EQ(count("SetExercise"), 2);
+    EXPECT_EQ(rowsIn("SetExercise"), 2);
 }
 
 TEST_F(Catalogue, UpdateAsksAndReloadsTheGridAfterYesAndNo) {
@@ -253,7 +253,7 @@ TEST_F(Catalogue, RemovingAnExerciseRemovesItsDailyEntriesFirstAndOnlyOnYes) {
     h.messages.answers = {false};
     click("LblDelete");
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Confirm removal?")});
-    EXPECT_EQ(count("Exercise"), 4);
+    EXPECT_EQ(rowsIn("Exercise"), 4);
 
     h.statements.clear();
     h.messages.answers = {true};
@@ -261,8 +261,8 @@ TEST_F(Catalogue, RemovingAnExerciseRemovesItsDailyEntriesFirstAndOnlyOnYes) {
     EXPECT_EQ(h.statements.mid(0, 2),
               QStringList({"Delete From Exercise Where SEID=2 And UserID=1",
                            "Delete From SetExercise Where SEID=2 And UserID=1"}));
-    EXPECT_EQ(count("Exercise WHERE SEID = 2"), 0);
-    EXPECT_EQ(count("Exercise"), 2);
+    EXPECT_EQ(rowsIn("Exercise WHERE SEID = 2"), 0);
+    EXPECT_EQ(rowsIn("Exercise"), 2);
     EXPECT_EQ(column(grid(), 2), QStringList({"Dips", "NULL"}));
     EXPECT_EQ(name()->text(), QString());
     EXPECT_EQ(picked()->text(), QStringLiteral("2"));
@@ -272,14 +272,14 @@ TEST_F(Catalogue, RemovingAnExerciseRemovesItsDailyEntriesFirstAndOnlyOnYes) {
     h.messages.answers = {true};
     click("LblDelete");
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Confirm removal?")});
-    EXPECT_EQ(count("SetExercise"), 2);
-    EXPECT_EQ(count("Exercise"), 2);
+    EXPECT_EQ(rowsIn("SetExercise"), 2);
+    EXPECT_EQ(rowsIn("Exercise"), 2);
 
     // A double-click picks the row it lands on and removes that one.
     h.messages.answers = {true};
     doubleClickCell(grid(), rowOf(QStringLiteral("Dips")), 3);
     EXPECT_EQ(rows("1 = 1"), QStringList{QStringLiteral("1 NULL No Workout I rested today.")});
-    EXPECT_EQ(count("Exercise"), 1);
+    EXPECT_EQ(rowsIn("Exercise"), 1);
 }
 
 TEST_F(Catalogue, AStoreFailureIsShownAndLeavesNothingHalfDone) {
@@ -296,13 +296,13 @@ TEST_F(Catalogue, AStoreFailureIsShownAndLeavesNothingHalfDone) {
     // The rest-day row would go in first: it is taken back with the failed exercise.
     add(QStringLiteral("Jump"), QStringLiteral("Light"), QString());
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("disk says no")});
-    EXPECT_EQ(count("SetExercise WHERE UserID = 1"), 0);
+    EXPECT_EQ(rowsIn("SetExercise WHERE UserID = 1"), 0);
     EXPECT_EQ(name()->text(), QStringLiteral("Jump"));
 
     h.messages.shown.clear();
     add(QStringLiteral("Walk"), QStringLiteral("Light"), QString());
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Exercise has been added.")});
-    EXPECT_EQ(count("SetExercise WHERE UserID = 1"), 2);
+    EXPECT_EQ(rowsIn("SetExercise WHERE UserID = 1"), 2);
 
     // Removing: the entries stay with the exercise when the exercise cannot go.
     h.app.session().setCurrentUserId(2);
@@ -311,8 +311,8 @@ TEST_F(Catalogue, AStoreFailureIsShownAndLeavesNothingHalfDone) {
     h.messages.answers = {true};
     click("LblDelete");
     EXPECT_EQ(h.messages.texts(), QStringList({"Confirm removal?", "locked"}));
-    EXPECT_EQ(count("Exercise"), 1);
-    EXPECT_EQ(count("SetExercise WHERE UserID = 2"), 2);
+    EXPECT_EQ(rowsIn("Exercise"), 1);
+    EXPECT_EQ(rowsIn("SetExercise WHERE UserID = 2"), 2);
 }
 
 TEST_F(Catalogue, TheFrameRestsEveryLabelButTheWindowBackgroundDoesNot) {

@@ -27,7 +27,7 @@ class ExerciseWindowTest : public ::testing::Test {
     void TearDown() override { app::Clock::pin(std::nullopt); }
 
     void run(const QString& statement) { h.db().execute(statement); }
-    int count(const std::string& sqliteWhere) {
+    int rowsIn(const std::string& sqliteWhere) {
         return h.scalar("SELECT count(*) FROM " + sqliteWhere).toInt();
     }
 

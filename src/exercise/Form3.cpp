@@ -1,0 +1,496 @@
+#include "exercise/Form3.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <tuple>
+#include <utility>
+
+#include "app/Border.h"
+#include "app/Clock.h"
+#include "app/CurrentUser.h"
+#include "app/HelpTexts.h"
+#include "app/StoreGuard.h"
+#include "app/WindowSwitcher.h"
+#include "exercise/CountSteps.h"
+#include "exercise/DayPoints.h"
+#include "exercise/GridResult.h"
+#include "store/DateText.h"
+#include "store/KeyAllocator.h"
+#include "widgets/CellOverlay.h"
+#include "widgets/Colours.h"
+#include "widgets/CommandLabel.h"
+#include "widgets/DatePicker.h"
+#include "widgets/Grid.h"
+#include "widgets/HoverReset.h"
+#include "widgets/ItemList.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/NumericField.h"
+#include "widgets/Twips.h"
+
+namespace mirtal::exercise {
+
+namespace {
+
+constexpr int ownWindow = 3;
+constexpr int timesColumn = 5;
+const QString restDayIntensity = QStringLiteral("No Workout");
+const QString gridFormat =
+    QStringLiteral("|EID |ID|Intensity    |Exercise Name  |Times|Description               ");
+const QString noEntryPicked = QStringLiteral("No data found in this field.");
+const QString adminMessage = QStringLiteral("Contact with your adminsistrator.");
+
+// Whether the editor's text stands for the number the cell shows: "5." for "5" as well.
+bool sameNumber(const QString& edited, const QString& shown) {
+    return edited == shown ||
+           (widgets::isWellFormedNumber(edited) && widgets::isWellFormedNumber(shown) &&
+            edited.toDouble() == shown.toDouble());
+}
+
+}  // namespace
+
+Form3::Form3(app::WindowSwitcher& switcher) : switcher_(switcher) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("4. frm Daily Exercise"));
+    buildControls();
+
+    // Load.
+    DTPicker1->setDate(app::Clock::today());
+    app::LayoutBorder(this);
+    app::Messages& messages = switcher_.messages();
+    app::guarded(messages, [this] {
+        app::showCurrentUser(switcher_.session(), switcher_.messages(), LabelUser);
+    });
+    app::guarded(messages, [this] { RefreshData(); });
+    // The lists are filled once: exercises added to the catalogue show up when the window is
+    // opened again.
+    app::guarded(messages, [this] {
+        fillList(ListLight, QStringLiteral("Light"));
+        fillList(ListModerate, QStringLiteral("Moderate"));
+        fillList(ListDifficult, QStringLiteral("Difficult"));
+    });
+}
+
+QString Form3::dayLiteral() const {
+    return u'#' + store::DateText::dayText(DTPicker1->date()) + u'#';
+}
+
+void Form3::fillList(widgets::ItemList* list, const QString& intensity) {
+    list->clear();
+    store::ResultSet rs = switcher_.session().db().select(
+        QStringLiteral("  Select SEID, ExerciseName, Intensity, Description From SetExercise "
+                       "Where Intensity ='") +
+        intensity + QStringLiteral("' And UserID=") + switcher_.session().userIdText());
+    for (; !rs.eof(); rs.moveNext()) {
+        list->addEntry(rs.field(u"ExerciseName").toString(), rs.field(u"SEID"));
+    }
+}
+
+void Form3::RefreshData() {
+    boxChange_ = BoxChange::Program;
+    {
+        // Rebuilding the grid is not the person moving to a cell.
+        const QSignalBlocker quiet(MSHFlexGrid1);
+        MSHFlexGrid1->setCurrentGridCell(0, 0);
+        MSHFlexGrid1->setRows(1);
+        MSHFlexGrid1->setFormatString(gridFormat);
+    }
+    const store::ResultSet rs = switcher_.session().db().select(
+        QStringLiteral("  Select b.EID, a.SEID as [ID], a.Intensity, a.ExerciseName,  "
+                       "b.ExerciseTimes as [Times], a.Description From SetExercise a, Exercise "
+                       "b Where a.SEID=b.SEID And a.UserID=") +
+        switcher_.session().userIdText() + QStringLiteral(" And b.ExcerciseDate=") + dayLiteral());
+    if (rs.recordCount() > 0) {
+        {
+            const QSignalBlocker quiet(MSHFlexGrid1);
+            showResult(*MSHFlexGrid1, rs);
+        }
+        showPoints(rs);
+        ChkNoExercise->setChecked(false);
+        ChkNoExercise->setEnabled(false);
+        if (rs.recordCount() == 1 && rs.field(u"Intensity").toString() == restDayIntensity) {
+            // A rest day counts -1, so that it stands out in the report.
+            TxtTotal->setText(pointsText(rs.field(u"Times").toDouble() - 1));
+            TxtHidID->setText(rs.field(u"EID").toString());
+            ChkNoExercise->setEnabled(true);
+            ChkNoExercise->setChecked(true);
+        }
+    } else {
+        for (QLineEdit* display : {TxtLight, TxtModerate, TxtDifficult, TxtTotal}) {
+            display->setText(QStringLiteral("0"));
+        }
+        ChkNoExercise->setEnabled(true);
+        ChkNoExercise->setChecked(false);
+    }
+    MSHFlexGrid1->setColWidth(1, 0);
+    MSHFlexGrid1->setColWidth(2, 0);
+    keepTimesEditorOnItsEntry();
+}
+
+void Form3::showPoints(store::ResultSet rows) {
+    QLineEdit* const displays[] = {TxtLight, TxtModerate, TxtDifficult};
+    for (QLineEdit* display : displays) {
+        display->setText(QStringLiteral("0"));
+    }
+    const QStringList intensities{QStringLiteral("Light"), QStringLiteral("Moderate"),
+                                  QStringLiteral("Difficult")};
+    for (; !rows.eof(); rows.moveNext()) {
+        const QString intensity = rows.field(u"Intensity").toString();
+        const qsizetype which = intensities.indexOf(intensity);
+        if (which < 0) {
+            continue;
+        }
+        QLineEdit* display = displays[which];
+        display->setText(pointsText(static_cast<double>(wholePoints(display->text())) +
+                                    rows.field(u"Times").toDouble() * pointsPerTime(intensity)));
+    }
+    qint64 total = 0;
+    for (QLineEdit* display : displays) {
+        total += wholePoints(display->text());
+    }
+    TxtTotal->setText(QString::number(total));
+}
+
+void Form3::keepTimesEditorOnItsEntry() {
+    if (txtMark->isHidden()) {
+        return;
+    }
+    for (int row = 1; row < MSHFlexGrid1->rows(); ++row) {
+        if (MSHFlexGrid1->textMatrix(row, 1) == timesEntry_) {
+            const QSignalBlocker quiet(MSHFlexGrid1);
+            MSHFlexGrid1->setCurrentGridCell(row, timesColumn);
+            widgets::placeOverCell(txtMark, *MSHFlexGrid1, row, timesColumn, widgets::twips(50));
+            return;
+        }
+    }
+    txtMark->hide();
+}
+
+void Form3::chooseExercise(widgets::ItemList* list, int row) {
+    TxtCount->setText(QStringLiteral("1"));
+    selectedExercise_ = list->itemData(row).toLongLong();
+}
+
+void Form3::insertEntry(const QString& seid, const QString& times, const QString& notFound) {
+    store::Database& db = switcher_.session().db();
+    const QString user = switcher_.session().userIdText();
+    const qint64 key = store::nextKey(db, QStringLiteral("  Select Max(EID) From Exercise"));
+    const store::ResultSet rs = db.select(
+        QStringLiteral("  Select SEID, Intensity, ExerciseName From SetExercise Where SEID =") +
+        seid + QStringLiteral(" And UserID=") + user);
+    if (rs.recordCount() == 1) {
+        db.execute(QStringLiteral("Insert Into Exercise Values(") + QString::number(key) +
+                   QStringLiteral(", ") + user + QStringLiteral(", ") +
+                   rs.field(u"SEID").toString() + QStringLiteral(", '") +
+                   store::DateText::shortDate(DTPicker1->date()) + QStringLiteral("', ") + times +
+                   u')');
+    } else if (rs.recordCount() == 0) {
+        switcher_.messages().inform(notFound);
+    } else {
+        switcher_.messages().inform(adminMessage);
+    }
+}
+
+void Form3::submit() {
+    app::Messages& messages = switcher_.messages();
+    if (!selectedExercise_) {
+        messages.inform(QStringLiteral("Please Select the exercise name"));
+        return;
+    }
+    if (TxtCount->text().isEmpty()) {
+        messages.inform(QStringLiteral("Please Enter the Numbers of time"));
+        return;
+    }
+    if (!widgets::checkNumbers({TxtCount})) {
+        return;
+    }
+    app::guarded(messages, [&] {
+        const QString seid = QString::number(*selectedExercise_);
+        const store::ResultSet taken = switcher_.session().db().select(
+            QStringLiteral("  Select EID From Exercise Where SEID =") + seid +
+            QStringLiteral(" And ExcerciseDate =") + dayLiteral() + QStringLiteral(" And UserID=") +
+            switcher_.session().userIdText());
+        if (taken.recordCount() > 0) {
+            messages.inform(
+                QStringLiteral("Selected exercise name is already been choosen for today's date."));
+            return;
+        }
+        insertEntry(seid, TxtCount->text(),
+                    QStringLiteral("Please select the exercise name from the list first."));
+        RefreshData();
+    });
+}
+
+void Form3::Test() {
+    const store::ResultSet rs = switcher_.session().db().select(
+        QStringLiteral("  Select SEID, ExerciseName, Intensity, Description From SetExercise "
+                       "Where Intensity ='No Workout' And UserID=") +
+        switcher_.session().userIdText());
+    if (rs.recordCount() == 0) {
+        switcher_.messages().inform(
+            QStringLiteral("Please add at least one exercise in the list before starting."));
+        return;
+    }
+    if (rs.recordCount() > 1) {
+        switcher_.messages().inform(adminMessage);
+        return;
+    }
+    // The rest day is stored on its own: the exercise chosen in the lists stays chosen.
+    insertEntry(rs.field(u"SEID").toString(), QStringLiteral("0"),
+                QStringLiteral("Please add it first from 'frm Add Exercise'."));
+    RefreshData();
+}
+
+void Form3::RemoveChk() {
+    if (TxtHidID->text().isEmpty()) {
+        switcher_.messages().inform(noEntryPicked);
+        return;
+    }
+    switcher_.session().db().execute(QStringLiteral(" Delete From Exercise Where EID=") +
+                                     TxtHidID->text() + QStringLiteral(" And UserID=") +
+                                     switcher_.session().userIdText());
+    RefreshData();
+}
+
+void Form3::restDayBoxToggled(bool checked) {
+    Frame2->setEnabled(!checked);
+    if (boxChange_ != BoxChange::User) {
+        return;
+    }
+    app::Messages& messages = switcher_.messages();
+    if (!app::guarded(messages, [this, checked] { checked ? Test() : RemoveChk(); })) {
+        // Show the day as it is stored again.
+        app::guarded(messages, [this] { RefreshData(); });
+    }
+    // The box gives up the focus, so that the next click on it is the person's again.
+    TxtTotal->setFocus();
+}
+
+void Form3::pickEntry(int row) {
+    TxtHidID->setText(MSHFlexGrid1->textMatrix(row, 1));
+}
+
+void Form3::removeEntry() {
+    app::Messages& messages = switcher_.messages();
+    if (TxtHidID->text().isEmpty()) {
+        messages.inform(noEntryPicked);
+        return;
+    }
+    if (!messages.ask(QStringLiteral("Confirm removal?"))) {
+        return;
+    }
+    app::guarded(messages, [this] {
+        switcher_.session().db().execute(QStringLiteral(" Delete From Exercise Where EID=") +
+                                         TxtHidID->text() + QStringLiteral(" And UserID=") +
+                                         switcher_.session().userIdText());
+        RefreshData();
+    });
+}
+
+void Form3::enterCell(int row, int col) {
+    // Moving with the keys picks the row as a click does, so the editor always works on the
+    // entry it stands over.
+    pickEntry(row);
+    if (col != timesColumn) {
+        // The editor belongs to its cell: left there, it would take typing that goes nowhere.
+        txtMark->hide();
+        return;
+    }
+    timesEntry_ = TxtHidID->text();
+    txtMark->setText(MSHFlexGrid1->textMatrix(row, col));
+    widgets::placeOverCell(txtMark, *MSHFlexGrid1, row, col, widgets::twips(50));
+    txtMark->show();
+    txtMark->raise();
+    txtMark->setFocus();
+}
+
+void Form3::timesKeyReleased() {
+    const int row = MSHFlexGrid1->currentGridRow();
+    if (txtMark->text().isEmpty() || row < 1 || MSHFlexGrid1->currentGridCol() != timesColumn) {
+        return;
+    }
+    const QString stored = MSHFlexGrid1->textMatrix(row, timesColumn);
+    // A key that changed nothing (a refused letter, an arrow, the point after "5") has nothing
+    // to store.
+    if (sameNumber(txtMark->text(), stored)) {
+        return;
+    }
+    app::Messages& messages = switcher_.messages();
+    if (!messages.ask(QStringLiteral(
+            "Are you sure you want to update the Number of time of the selected exercise"))) {
+        txtMark->setText(stored);
+        return;
+    }
+    if (!widgets::checkNumbers({txtMark})) {
+        txtMark->setText(stored);
+        return;
+    }
+    app::guarded(messages, [this] {
+        store::Database& db = switcher_.session().db();
+        const store::ResultSet rs =
+            db.select(QStringLiteral("Select EID  From Exercise Where EID=") + TxtHidID->text());
+        if (rs.recordCount() == 1) {
+            db.execute(QStringLiteral(" Update Exercise Set") + QStringLiteral(" ExerciseTimes='") +
+                       txtMark->text() + u'\'' + QStringLiteral(" Where EID=") + TxtHidID->text() +
+                       QStringLiteral(" And UserID=") + switcher_.session().userIdText());
+        }
+        RefreshData();
+    });
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ChkNoExercise && event->type() == QEvent::FocusIn) {
+        boxChange_ = BoxChange::User;
+    } else if (watched == txtMark && event->type() == QEvent::KeyRelease &&
+               !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        timesKeyReleased();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form3::showHelp() {
+    const app::HelpText help = app::helpText(ownWindow);
+    switcher_.showHelp(help.title, help.text);
+}
+
+void Form3::buildControls() {
+    resize(800, 600);
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
+    setPalette(grey);
+    app::addBorderPictures(this);
+    const auto label = [](const char* name, const char* caption, QWidget* parent) {
+        auto* created = new QLabel(QString::fromUtf8(caption), parent);
+        created->setObjectName(QLatin1String(name));
+        return created;
+    };
+    const auto display = [](const char* name, QWidget* parent) {
+        auto* field = new QLineEdit(QStringLiteral("0"), parent);
+        field->setObjectName(QLatin1String(name));
+        field->setReadOnly(true);
+        return field;
+    };
+
+    Label1 = label("Label1", "User Name", this);
+    Label1->setGeometry(40, 36, 80, 24);
+    LabelUser = new QLabel(this);
+    LabelUser->setObjectName(QStringLiteral("LabelUser"));
+    LabelUser->setGeometry(124, 36, 300, 24);
+
+    CmdHelp = new QPushButton(QStringLiteral("Help"), this);
+    CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
+    CmdHelp->setGeometry(width() - 40 - 96, 34, 96, 28);
+
+    Label10 = label("Label10", "Date :", this);
+    Label10->setGeometry(width() - 40 - 140 - 56, 68, 52, 26);
+    Label10->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), this);
+    DTPicker1->setGeometry(width() - 40 - 140, 68, 140, 26);
+
+    ChkNoExercise = new QCheckBox(QStringLiteral("No Workout Today"), this);
+    ChkNoExercise->setObjectName(QStringLiteral("ChkNoExercise"));
+    ChkNoExercise->setGeometry(40, 96, 220, 24);
+
+    Frame2 = new QGroupBox(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(40, 124, 720, 324);
+
+    const auto list = [&](const char* captionName, const char* caption, const char* name,
+                          int left) {
+        QLabel* captionLabel = label(captionName, caption, Frame2);
+        captionLabel->setGeometry(left, 10, 216, 22);
+        auto* created = new widgets::ItemList(QLatin1String(name), Frame2);
+        created->setGeometry(left, 32, 216, 88);
+        return std::pair{captionLabel, created};
+    };
+    std::tie(Label3, ListLight) = list("Label3", "Light [1] :", "ListLight", 16);
+    std::tie(Label7, ListModerate) = list("Label7", "Moderate [3] :", "ListModerate", 252);
+    std::tie(Label9, ListDifficult) = list("Label9", "Difficult [5] :", "ListDifficult", 488);
+
+    app::Messages& messages = switcher_.messages();
+    Label2 = label("Label2", "No. of Times :", Frame2);
+    Label2->setGeometry(16, 134, 100, 26);
+    TxtCount = new widgets::NumericField(QStringLiteral("TxtCount"), QStringLiteral("Count"),
+                                         messages.refusal(), Frame2);
+    TxtCount->setText(QStringLiteral("1"));
+    TxtCount->setGeometry(116, 134, 72, 26);
+    CmdUp = new QPushButton(QStringLiteral("/\\"), Frame2);
+    CmdUp->setObjectName(QStringLiteral("CmdUp"));
+    CmdUp->setGeometry(192, 128, 32, 19);
+    CmdDown = new QPushButton(QStringLiteral("\\/"), Frame2);
+    CmdDown->setObjectName(QStringLiteral("CmdDown"));
+    CmdDown->setGeometry(192, 147, 32, 19);
+    LblOK = new widgets::CommandLabel(QStringLiteral("LblOK"), QStringLiteral("&SUBMIT"),
+                                      QStringLiteral("Shape10"), Frame2);
+    LblOK->setGeometry(240, 133, 96, 28);
+    TxtHidID = new QLineEdit(Frame2);
+    TxtHidID->setObjectName(QStringLiteral("TxtHidID"));
+    TxtHidID->setEnabled(false);
+    TxtHidID->setGeometry(352, 134, 72, 26);
+
+    MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), Frame2);
+    MSHFlexGrid1->setGeometry(16, 172, 688, 140);
+    MSHFlexGrid1->setFormatString(gridFormat);
+
+    txtMark = new widgets::NumericField(QStringLiteral("txtMark"), QStringLiteral("Times"),
+                                        messages.refusal(), Frame2);
+    QPalette tip = txtMark->palette();
+    tip.setColor(QPalette::Base, tip.color(QPalette::ToolTipBase));
+    tip.setColor(QPalette::Text, tip.color(QPalette::ToolTipText));
+    txtMark->setPalette(tip);
+    txtMark->setGeometry(440, 134, 72, MSHFlexGrid1->verticalHeader()->defaultSectionSize());
+    txtMark->hide();
+    txtMark->installEventFilter(this);
+
+    Frame1 = new QGroupBox(QStringLiteral("Total Scores : "), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(40, 456, 720, 86);
+    const auto points = [&](const char* captionName, const char* caption, const char* name,
+                            int left, int top) {
+        auto* captionLabel = label(captionName, caption, Frame1);
+        captionLabel->setGeometry(left, top, 90, 26);
+        captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QLineEdit* field = display(name, Frame1);
+        field->setGeometry(left + 96, top, 96, 26);
+        return std::pair{captionLabel, field};
+    };
+    std::tie(Label11, TxtLight) = points("Label11", "Light :", "TxtLight", 16, 20);
+    std::tie(Label12, TxtModerate) = points("Label12", "Moderate :", "TxtModerate", 252, 20);
+    std::tie(Label14, TxtDifficult) = points("Label14", "Difficult :", "TxtDifficult", 488, 20);
+    std::tie(Label15, TxtTotal) = points("Label15", "Total :", "TxtTotal", 488, 52);
+
+    app::WindowSwitcher& switcher = switcher_;
+    auto* bar = new widgets::NavigationBar(
+        this, ownWindow, [&switcher](int number) { switcher.openWindow(number); },
+        [&switcher] { switcher.closeWindow(ownWindow); });
+    bar->moveTo(QPoint(40, height() - 32 - bar->size().height()));
+    widgets::HoverReset::install(this, bar->labels())->add({LblOK});
+
+    for (widgets::ItemList* exercises : {ListLight, ListModerate, ListDifficult}) {
+        connect(exercises, &widgets::ItemList::picked, this,
+                [this, exercises](int row) { chooseExercise(exercises, row); });
+    }
+    connect(CmdUp, &QPushButton::clicked, this,
+            [this] { TxtCount->setText(countUp(TxtCount->text())); });
+    connect(CmdDown, &QPushButton::clicked, this,
+            [this] { TxtCount->setText(countDown(TxtCount->text())); });
+    connect(LblOK, &widgets::CommandLabel::clicked, this, &Form3::submit);
+    ChkNoExercise->installEventFilter(this);
+    connect(ChkNoExercise, &QCheckBox::toggled, this, &Form3::restDayBoxToggled);
+    connect(MSHFlexGrid1, &widgets::Grid::clicked, this, &Form3::pickEntry);
+    // The click before a double-click has picked the row.
+    connect(MSHFlexGrid1, &widgets::Grid::doubleClicked, this, &Form3::removeEntry);
+    connect(MSHFlexGrid1, &widgets::Grid::enterCell, this, &Form3::enterCell);
+    connect(DTPicker1, &widgets::DatePicker::closeUp, this,
+            [this] { app::guarded(switcher_.messages(), [this] { RefreshData(); }); });
+    connect(CmdHelp, &QPushButton::clicked, this, &Form3::showHelp);
+}
+
+}  // namespace mirtal::exercise
