@@ -146,7 +146,16 @@ TEST_F(Catalogue, TheFirstExerciseBringsTheRestDayRowAndApostrophesBecomeBackquo
     EXPECT_EQ(h.statements.at(2),
               QStringLiteral("Insert Into SetExercise Values(10, 1, 'Sunday`s run', 'Difficult', "
                              "'')"));
-    EXPECT_EQ(rowsIn("SetExercise WHERE UserID = 1"), 3);
+    // Signs that mean something to a statement are only text inside the quotes.
+    fill(QStringLiteral("Hill #2; -- fast"), QStringLiteral("Moderate"), QString());
+    QTest::keyClicks(description(), QStringLiteral("Up/* twice */"));
+    QTest::keyClick(description(), Qt::Key_Return);
+    QTest::keyClicks(description(), QStringLiteral("then down #2026/12/08#"));
+    click("LblAdd");
+    EXPECT_EQ(rows("SEID = 11"),
+              QStringList{QStringLiteral("11 Hill #2; -- fast Moderate Up/* twice */\nthen down "
+                                         "#2026/12/08#")});
+    EXPECT_EQ(rowsIn("SetExercise WHERE UserID = 1"), 4);
 }
 
 TEST_F(Catalogue, SubmitRefusesAnEmptyNameOrIntensity) {
