@@ -4,17 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
-#include "app/Border.h"
-#include "app/CurrentUser.h"
-#include "app/HelpTexts.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
-#include "exercise/GridResult.h"
 #include "store/KeyAllocator.h"
 #include "widgets/ChoiceList.h"
-#include "widgets/Colours.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/Grid.h"
 #include "widgets/HoverReset.h"
@@ -25,21 +19,17 @@ namespace mirtal::exercise {
 
 namespace {
 
-constexpr int ownWindow = 2;
 const QString restDayIntensity = QStringLiteral("No Workout");
 
 }  // namespace
 
-Form2::Form2(app::WindowSwitcher& switcher) : switcher_(switcher) {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("3. frm Add Exercise"));
+Form2::Form2(app::WindowSwitcher& switcher)
+    : switcher_(switcher),
+      frame_(this, switcher, 2, QStringLiteral("3. frm Add Exercise"), QSize(760, 560)) {
     buildControls();
 
     // Load.
-    app::LayoutBorder(this);
-    app::guarded(switcher_.messages(), [this] {
-        app::showCurrentUser(switcher_.session(), switcher_.messages(), LabelUser);
-    });
+    frame_.loadCurrentUser();
     CmbIntensity->clear();
     CmbIntensity->addItem(QStringLiteral("Light"));
     CmbIntensity->addItem(QStringLiteral("Moderate"));
@@ -53,7 +43,7 @@ void Form2::RefreshData() {
             "  Select SEID, ExerciseName, Intensity, Description From SetExercise Where UserID=") +
         switcher_.session().userIdText() + QStringLiteral(" Order By ExerciseName"));
     if (rs.recordCount() > 0) {
-        showResult(*MSHFlexGrid1, rs);
+        MSHFlexGrid1->showRows(rs);
         MSHFlexGrid1->setColWidth(0, widgets::twips(250));
         MSHFlexGrid1->setColWidth(1, 0);
     }
@@ -169,33 +159,14 @@ void Form2::pickRow() {
     });
 }
 
-void Form2::showHelp() {
-    const app::HelpText help = app::helpText(ownWindow);
-    switcher_.showHelp(help.title, help.text);
-}
-
 void Form2::buildControls() {
-    resize(760, 560);
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
-    setPalette(grey);
-    app::addBorderPictures(this);
-
-    Label1 = new QLabel(QStringLiteral("User Name"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(40, 36, 80, 24);
-    LabelUser = new QLabel(this);
-    LabelUser->setObjectName(QStringLiteral("LabelUser"));
-    LabelUser->setGeometry(124, 36, 300, 24);
-
-    CmdHelp = new QPushButton(QStringLiteral("Help"), this);
-    CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
-    CmdHelp->setGeometry(width() - 40 - 96, 34, 96, 28);
+    Label1 = frame_.Label1;
+    LabelUser = frame_.LabelUser;
+    CmdHelp = frame_.CmdHelp;
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(40, 74, 680, 408);
+    Frame1->setGeometry(40, 74, 680, frame_.barTop() - 18 - 74);
 
     TxtHidID = new QLineEdit(Frame1);
     TxtHidID->setObjectName(QStringLiteral("TxtHidID"));
@@ -241,13 +212,8 @@ void Form2::buildControls() {
     LblDelete = command("LblDelete", "&REMOVE", "Shape12", 280);
     LblClear = command("LblClear", "&CLEAR", "Shape13", 316);
 
-    app::WindowSwitcher& switcher = switcher_;
-    auto* bar = new widgets::NavigationBar(
-        this, ownWindow, [&switcher](int number) { switcher.openWindow(number); },
-        [&switcher] { switcher.closeWindow(ownWindow); });
-    bar->moveTo(QPoint(40, height() - 40 - bar->size().height()));
     // The frame, not the window, puts every label of the window back to rest.
-    widgets::HoverReset::install(Frame1, bar->labels())
+    widgets::HoverReset::install(Frame1, frame_.bar->labels())
         ->add({LblAdd, LblEdit, LblDelete, LblClear});
 
     connect(LblAdd, &widgets::CommandLabel::clicked, this, &Form2::addExercise);
@@ -257,7 +223,6 @@ void Form2::buildControls() {
     connect(MSHFlexGrid1, &widgets::Grid::clicked, this, &Form2::pickRow);
     // The click before a double-click has picked the row.
     connect(MSHFlexGrid1, &widgets::Grid::doubleClicked, this, &Form2::removeExercise);
-    connect(CmdHelp, &QPushButton::clicked, this, &Form2::showHelp);
 }
 
 }  // namespace mirtal::exercise

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "app/DataWindowFrame.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -54,7 +56,6 @@ class Form2 : public QWidget {
     void updateExercise();
     void removeExercise();
     void pickRow();
-    void showHelp();
 
   private:
     void buildControls();
@@ -63,6 +64,7 @@ class Form2 : public QWidget {
     void replaceApostrophes();
 
     app::WindowSwitcher& switcher_;
+    app::DataWindowFrame frame_;
 };
 
 }  // namespace mirtal::exercise

@@ -12,19 +12,14 @@
 #include <tuple>
 #include <utility>
 
-#include "app/Border.h"
 #include "app/Clock.h"
-#include "app/CurrentUser.h"
-#include "app/HelpTexts.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "exercise/CountSteps.h"
 #include "exercise/DayPoints.h"
-#include "exercise/GridResult.h"
 #include "store/DateText.h"
 #include "store/KeyAllocator.h"
 #include "widgets/CellOverlay.h"
-#include "widgets/Colours.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/Grid.h"
@@ -38,7 +33,6 @@ namespace mirtal::exercise {
 
 namespace {
 
-constexpr int ownWindow = 3;
 constexpr int timesColumn = 5;
 const QString restDayIntensity = QStringLiteral("No Workout");
 const QString gridFormat =
@@ -55,18 +49,15 @@ bool sameNumber(const QString& edited, const QString& shown) {
 
 }  // namespace
 
-Form3::Form3(app::WindowSwitcher& switcher) : switcher_(switcher) {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("4. frm Daily Exercise"));
+Form3::Form3(app::WindowSwitcher& switcher)
+    : switcher_(switcher),
+      frame_(this, switcher, 3, QStringLiteral("4. frm Daily Exercise"), QSize(800, 600)) {
     buildControls();
 
     // Load.
     DTPicker1->setDate(app::Clock::today());
-    app::LayoutBorder(this);
+    frame_.loadCurrentUser();
     app::Messages& messages = switcher_.messages();
-    app::guarded(messages, [this] {
-        app::showCurrentUser(switcher_.session(), switcher_.messages(), LabelUser);
-    });
     app::guarded(messages, [this] { RefreshData(); });
     // The lists are filled once: exercises added to the catalogue show up when the window is
     // opened again.
@@ -75,10 +66,6 @@ Form3::Form3(app::WindowSwitcher& switcher) : switcher_(switcher) {
         fillList(ListModerate, QStringLiteral("Moderate"));
         fillList(ListDifficult, QStringLiteral("Difficult"));
     });
-}
-
-QString Form3::dayLiteral() const {
-    return u'#' + store::DateText::dayText(DTPicker1->date()) + u'#';
 }
 
 void Form3::fillList(widgets::ItemList* list, const QString& intensity) {
@@ -105,11 +92,12 @@ void Form3::RefreshData() {
         QStringLiteral("  Select b.EID, a.SEID as [ID], a.Intensity, a.ExerciseName,  "
                        "b.ExerciseTimes as [Times], a.Description From SetExercise a, Exercise "
                        "b Where a.SEID=b.SEID And a.UserID=") +
-        switcher_.session().userIdText() + QStringLiteral(" And b.ExcerciseDate=") + dayLiteral());
+        switcher_.session().userIdText() + QStringLiteral(" And b.ExcerciseDate=") +
+        store::DateText::dayLiteral(DTPicker1->date()));
     if (rs.recordCount() > 0) {
         {
             const QSignalBlocker quiet(MSHFlexGrid1);
-            showResult(*MSHFlexGrid1, rs);
+            MSHFlexGrid1->showRows(rs);
         }
         showPoints(rs);
         ChkNoExercise->setChecked(false);
@@ -214,7 +202,8 @@ void Form3::submit() {
         const QString seid = QString::number(*selectedExercise_);
         const store::ResultSet taken = switcher_.session().db().select(
             QStringLiteral("  Select EID From Exercise Where SEID =") + seid +
-            QStringLiteral(" And ExcerciseDate =") + dayLiteral() + QStringLiteral(" And UserID=") +
+            QStringLiteral(" And ExcerciseDate =") +
+            store::DateText::dayLiteral(DTPicker1->date()) + QStringLiteral(" And UserID=") +
             switcher_.session().userIdText());
         if (taken.recordCount() > 0) {
             messages.inform(
@@ -354,18 +343,10 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form3::showHelp() {
-    const app::HelpText help = app::helpText(ownWindow);
-    switcher_.showHelp(help.title, help.text);
-}
-
 void Form3::buildControls() {
-    resize(800, 600);
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
-    setPalette(grey);
-    app::addBorderPictures(this);
+    Label1 = frame_.Label1;
+    LabelUser = frame_.LabelUser;
+    CmdHelp = frame_.CmdHelp;
     const auto label = [](const char* name, const char* caption, QWidget* parent) {
         auto* created = new QLabel(QString::fromUtf8(caption), parent);
         created->setObjectName(QLatin1String(name));
@@ -377,16 +358,6 @@ void Form3::buildControls() {
         field->setReadOnly(true);
         return field;
     };
-
-    Label1 = label("Label1", "User Name", this);
-    Label1->setGeometry(40, 36, 80, 24);
-    LabelUser = new QLabel(this);
-    LabelUser->setObjectName(QStringLiteral("LabelUser"));
-    LabelUser->setGeometry(124, 36, 300, 24);
-
-    CmdHelp = new QPushButton(QStringLiteral("Help"), this);
-    CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
-    CmdHelp->setGeometry(width() - 40 - 96, 34, 96, 28);
 
     Label10 = label("Label10", "Date :", this);
     Label10->setGeometry(width() - 40 - 140 - 56, 68, 52, 26);
@@ -400,7 +371,7 @@ void Form3::buildControls() {
 
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(40, 124, 720, 324);
+    Frame2->setGeometry(40, 124, 720, 316);
 
     const auto list = [&](const char* captionName, const char* caption, const char* name,
                           int left) {
@@ -436,7 +407,7 @@ void Form3::buildControls() {
     TxtHidID->setGeometry(352, 134, 72, 26);
 
     MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), Frame2);
-    MSHFlexGrid1->setGeometry(16, 172, 688, 140);
+    MSHFlexGrid1->setGeometry(16, 172, 688, 132);
     MSHFlexGrid1->setFormatString(gridFormat);
 
     txtMark = new widgets::NumericField(QStringLiteral("txtMark"), QStringLiteral("Times"),
@@ -451,7 +422,7 @@ void Form3::buildControls() {
 
     Frame1 = new QGroupBox(QStringLiteral("Total Scores : "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(40, 456, 720, 86);
+    Frame1->setGeometry(40, 446, 720, 84);
     const auto points = [&](const char* captionName, const char* caption, const char* name,
                             int left, int top) {
         auto* captionLabel = label(captionName, caption, Frame1);
@@ -464,14 +435,9 @@ void Form3::buildControls() {
     std::tie(Label11, TxtLight) = points("Label11", "Light :", "TxtLight", 16, 20);
     std::tie(Label12, TxtModerate) = points("Label12", "Moderate :", "TxtModerate", 252, 20);
     std::tie(Label14, TxtDifficult) = points("Label14", "Difficult :", "TxtDifficult", 488, 20);
-    std::tie(Label15, TxtTotal) = points("Label15", "Total :", "TxtTotal", 488, 52);
+    std::tie(Label15, TxtTotal) = points("Label15", "Total :", "TxtTotal", 488, 50);
 
-    app::WindowSwitcher& switcher = switcher_;
-    auto* bar = new widgets::NavigationBar(
-        this, ownWindow, [&switcher](int number) { switcher.openWindow(number); },
-        [&switcher] { switcher.closeWindow(ownWindow); });
-    bar->moveTo(QPoint(40, height() - 32 - bar->size().height()));
-    widgets::HoverReset::install(this, bar->labels())->add({LblOK});
+    widgets::HoverReset::install(this, frame_.bar->labels())->add({LblOK});
 
     for (widgets::ItemList* exercises : {ListLight, ListModerate, ListDifficult}) {
         connect(exercises, &widgets::ItemList::picked, this,
@@ -490,7 +456,6 @@ void Form3::buildControls() {
     connect(MSHFlexGrid1, &widgets::Grid::enterCell, this, &Form3::enterCell);
     connect(DTPicker1, &widgets::DatePicker::closeUp, this,
             [this] { app::guarded(switcher_.messages(), [this] { RefreshData(); }); });
-    connect(CmdHelp, &QPushButton::clicked, this, &Form3::showHelp);
 }
 
 }  // namespace mirtal::exercise

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/DataWindowFrame.h"
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -83,7 +85,6 @@ class Form3 : public QWidget {
     void removeEntry();
     void enterCell(int row, int col);
     void timesKeyReleased();
-    void showHelp();
 
   private:
     // Who changed the rest-day box: the program while it shows a day, the person once the box
@@ -97,12 +98,12 @@ class Form3 : public QWidget {
     // After a reload the editor of "Times" stays over the cell of the entry it edits, which
     // stays the current cell; when that entry is no longer shown the editor goes away.
     void keepTimesEditorOnItsEntry();
-    QString dayLiteral() const;
     // Stores a daily entry of a catalogue exercise of the current user, with the next key;
     // notFound is the message when the exercise is not in the user's catalogue.
     void insertEntry(const QString& seid, const QString& times, const QString& notFound);
 
     app::WindowSwitcher& switcher_;
+    app::DataWindowFrame frame_;
     std::optional<qint64> selectedExercise_;
     // The EID of the entry whose "Times" the editor stands over.
     QString timesEntry_;

@@ -181,7 +181,7 @@ TEST_F(Catalogue, PickingARowFillsTheFieldsButTheRestDayRowCannotBePicked) {
     run("Insert Into SetExercise Values(1, 1, 'NULL', 'No Workout', 'I rested today.')");
     run("Insert Into SetExercise Values(2, 1, 'Walk', 'Light', '30 minutes')");
     open(2);
-    clickCell(grid(), rowOf(QStringLiteral("Walk")), 3);
+    testing::clickCell(grid(), rowOf(QStringLiteral("Walk")), 3);
     EXPECT_EQ(h.statements,
               QStringList{QStringLiteral(" Select SEID from SetExercise Where UserID=1")});
     EXPECT_EQ(picked()->text(), QStringLiteral("2"));
@@ -191,13 +191,13 @@ TEST_F(Catalogue, PickingARowFillsTheFieldsButTheRestDayRowCannotBePicked) {
     EXPECT_EQ(grid()->cellBackColour(rowOf(QStringLiteral("Walk")), 3),
               widgets::colours::lightGreen);
 
-    clickCell(grid(), rowOf(QStringLiteral("NULL")), 2);
+    testing::clickCell(grid(), rowOf(QStringLiteral("NULL")), 2);
     EXPECT_EQ(picked()->text(), QString());
     EXPECT_EQ(name()->text(), QString());
     EXPECT_EQ(intensity()->text(), QString());
     EXPECT_EQ(description()->toPlainText(), QString());
 
-    doubleClickCell(grid(), rowOf(QStringLiteral("NULL")), 2);
+    testing::doubleClickCell(grid(), rowOf(QStringLiteral("NULL")), 2);
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("No data found in this field.")});
     EXPECT_EQ(rowsIn("SetExercise"), 2);
 }
@@ -209,7 +209,7 @@ TEST_F(Catalogue, UpdateAsksAndReloadsTheGridAfterYesAndNo) {
     click("LblEdit");
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Please select data in table.")});
 
-    clickCell(grid(), rowOf(QStringLiteral("Walk")), 2);
+    testing::clickCell(grid(), rowOf(QStringLiteral("Walk")), 2);
     fill(QStringLiteral("Walk'n talk"), QStringLiteral("Moderate"), QStringLiteral("Ann's pace"));
     h.statements.clear();
     h.messages.shown.clear();
@@ -257,7 +257,7 @@ TEST_F(Catalogue, RemovingAnExerciseRemovesItsDailyEntriesFirstAndOnlyOnYes) {
     click("LblDelete");
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("No data found in this field.")});
 
-    clickCell(grid(), rowOf(QStringLiteral("Walk")), 2);
+    testing::clickCell(grid(), rowOf(QStringLiteral("Walk")), 2);
     h.messages.shown.clear();
     h.messages.answers = {false};
     click("LblDelete");
@@ -286,7 +286,7 @@ TEST_F(Catalogue, RemovingAnExerciseRemovesItsDailyEntriesFirstAndOnlyOnYes) {
 
     // A double-click picks the row it lands on and removes that one.
     h.messages.answers = {true};
-    doubleClickCell(grid(), rowOf(QStringLiteral("Dips")), 3);
+    testing::doubleClickCell(grid(), rowOf(QStringLiteral("Dips")), 3);
     EXPECT_EQ(rows("1 = 1"), QStringList{QStringLiteral("1 NULL No Workout I rested today.")});
     EXPECT_EQ(rowsIn("Exercise"), 1);
 }
@@ -316,7 +316,7 @@ TEST_F(Catalogue, AStoreFailureIsShownAndLeavesNothingHalfDone) {
     // Removing: the entries stay with the exercise when the exercise cannot go.
     h.app.session().setCurrentUserId(2);
     reopen(2);
-    clickCell(grid(), rowOf(QStringLiteral("Bob run")), 2);
+    testing::clickCell(grid(), rowOf(QStringLiteral("Bob run")), 2);
     h.messages.answers = {true};
     click("LblDelete");
     EXPECT_EQ(h.messages.texts(), QStringList({"Confirm removal?", "locked"}));

@@ -1,12 +1,10 @@
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
 
 #include "ExerciseWindowTest.h"
 #include "store/DateText.h"
@@ -70,14 +68,9 @@ class DailyLog : public testing::ExerciseWindowTest {
         count()->clear();
         QTest::keyClicks(count(), typed);
     }
-    // Picks a day in the calendar as the person does: the calendar closes on it.
+    // Picks a day of December 2026 in the calendar, as the person does.
     void showDay(int day) {
-        widgets::DatePicker* picker = control<widgets::DatePicker>("DTPicker1");
-        QTest::mouseClick(picker, Qt::LeftButton, {},
-                          QPoint(picker->width() - 4, picker->height() / 2));
-        picker->calendarWidget()->setSelectedDate(QDate(2026, 12, day));
-        QTest::keyClick(picker->calendarWidget()->findChild<QTableView*>(), Qt::Key_Return);
-        ASSERT_EQ(picker->date(), QDate(2026, 12, day));
+        testing::pickDay(control<widgets::DatePicker>("DTPicker1"), QDate(2026, 12, day));
     }
     QStringList points() {
         QStringList texts;
@@ -307,7 +300,7 @@ TEST_F(DailyLog, BadCountsAndTimesAreRefusedWithAMessageAndStoreNothing) {
     const QString before = entries();
 
     // Keys: letters and Enter are swallowed with the key filter's message.
-    clickCell(grid(), 1, 5);
+    testing::clickCell(grid(), 1, 5);
     for (widgets::NumericField* numeric : {count(), editor()}) {
         SCOPED_TRACE(numeric->objectName().toStdString());
         numeric->setFocus();
@@ -336,7 +329,7 @@ TEST_F(DailyLog, BadCountsAndTimesAreRefusedWithAMessageAndStoreNothing) {
         EXPECT_TRUE(h.statements.isEmpty());
 
         // Typed over the whole editor, or pasted there.
-        clickCell(grid(), 1, 5);
+        testing::clickCell(grid(), 1, 5);
         editor()->selectAll();
         QApplication::clipboard()->setText(typed);
         h.messages.shown.clear();
@@ -408,14 +401,14 @@ TEST_F(DailyLog, ADoubleClickRemovesThePickedEntryAfterTheQuestion) {
     log(2, 3, 8, "4");
     log(3, 4, 8, "1");
     open(3);
-    clickCell(grid(), 2, 4);
+    testing::clickCell(grid(), 2, 4);
     EXPECT_EQ(field("TxtHidID")->text(), QStringLiteral("2"));
     EXPECT_EQ(grid()->cellBackColour(2, 4), widgets::colours::lightGreen);
-    clickCell(grid(), 1, 3);
+    testing::clickCell(grid(), 1, 3);
     EXPECT_EQ(grid()->cellBackColour(2, 4), grid()->palette().color(QPalette::Base));
 
     h.messages.answers = {false};
-    doubleClickCell(grid(), 2, 4);
+    testing::doubleClickCell(grid(), 2, 4);
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Confirm removal?")});
     EXPECT_EQ(rowsIn("Exercise"), 3);
 
@@ -423,8 +416,8 @@ TEST_F(DailyLog, ADoubleClickRemovesThePickedEntryAfterTheQuestion) {
     h.messages.shown.clear();
     h.statements.clear();
     h.messages.answers = {true, false};
-    doubleClickCell(grid(), 2, 4);
-    doubleClickCell(grid(), 2, 4);
+    testing::doubleClickCell(grid(), 2, 4);
+    testing::doubleClickCell(grid(), 2, 4);
     EXPECT_EQ(h.messages.texts(), QStringList({"Confirm removal?", "Confirm removal?"}));
     EXPECT_EQ(h.statements.first(),
               QStringLiteral(" Delete From Exercise Where EID=2 And UserID=1"));
@@ -434,8 +427,8 @@ TEST_F(DailyLog, ADoubleClickRemovesThePickedEntryAfterTheQuestion) {
 
     // Removing the last entries brings the rest-day box back.
     h.messages.answers = {true, true};
-    doubleClickCell(grid(), 1, 4);
-    doubleClickCell(grid(), 1, 4);
+    testing::doubleClickCell(grid(), 1, 4);
+    testing::doubleClickCell(grid(), 1, 4);
     EXPECT_EQ(rowsIn("Exercise"), 0);
     EXPECT_EQ(field("TxtHidID")->text(), QStringLiteral("3"));
     EXPECT_TRUE(restDay()->isEnabled());
@@ -445,7 +438,7 @@ TEST_F(DailyLog, TimesAreEditedInPlaceAfterAQuestion) {
     log(1, 2, 8, "2");
     log(5, 3, 8, "4");
     open(3);
-    clickCell(grid(), 2, 5);
+    testing::clickCell(grid(), 2, 5);
     ASSERT_TRUE(editor()->isVisible());
     EXPECT_EQ(editor()->text(), QStringLiteral("4"));
     EXPECT_TRUE(editor()->hasFocus());
@@ -498,9 +491,9 @@ TEST_F(DailyLog, TimesAreEditedInPlaceAfterAQuestion) {
     EXPECT_EQ(entries(), QStringLiteral("1:2:2026-12-08:20 5:3:2026-12-08:42.5"));
 
     // The editor belongs to its cell: another cell, or another day, takes it away.
-    clickCell(grid(), 2, 3);
+    testing::clickCell(grid(), 2, 3);
     EXPECT_FALSE(editor()->isVisible());
-    clickCell(grid(), 2, 5);
+    testing::clickCell(grid(), 2, 5);
     EXPECT_TRUE(editor()->isVisible());
     showDay(9);
     EXPECT_FALSE(editor()->isVisible());

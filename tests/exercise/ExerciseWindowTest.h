@@ -50,19 +50,6 @@ class ExerciseWindowTest : public ::testing::Test {
         return open(number);
     }
 
-    static QPoint centre(widgets::Grid* grid, int row, int col) {
-        return grid->cellRect(row, col).translated(-grid->viewport()->pos()).center();
-    }
-    static void clickCell(widgets::Grid* grid, int row, int col) {
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(grid, row, col));
-    }
-    // What the platform delivers for a double-click: a click, then the double-click press and
-    // its release.
-    static void doubleClickCell(widgets::Grid* grid, int row, int col) {
-        clickCell(grid, row, col);
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre(grid, row, col));
-        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centre(grid, row, col));
-    }
     static QStringList column(widgets::Grid* grid, int col) {
         QStringList texts;
         for (int row = 1; row < grid->rows(); ++row) {
