@@ -1,5 +1,12 @@
 #include "widgets/NumericField.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -26,6 +33,50 @@ bool NumericField::checkNumber() {
                 .arg(maxWholeDigits)
                 .arg(text()));
     setFocus();
+    return false;
+}
+
+void NumericField::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteChecked();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumericField::dropEvent(QDropEvent* event) {
+    if (event->mimeData()->hasText() && !takes(event->mimeData()->text())) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);
+}
+
+void NumericField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        paste->disconnect();
+        connect(paste, &QAction::triggered, this, &NumericField::pasteChecked);
+    }
+    menu->popup(event->globalPos());
+}
+
+void NumericField::pasteChecked() {
+    if (takes(QGuiApplication::clipboard()->text())) {
+        paste();
+    }
+}
+
+bool NumericField::takes(const QString& given) {
+    static const QRegularExpression digitsAndPoints(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9.]*")));
+    if (digitsAndPoints.match(given).hasMatch()) {
+        return true;
+    }
+    const QString shown = given.size() > 40 ? given.left(40) + QStringLiteral("...") : given;
+    refuse_(QStringLiteral("Only digits and a point can go into %1: \"%2\" was not taken.")
+                .arg(caption_, shown));
     return false;
 }
 

@@ -8,8 +8,8 @@
 namespace mirtal::widgets {
 
 // A text field for a number: typed keys go through the SelectedNumber filter, and pasted or
-// dropped text that holds anything but digits and points is refused, so nothing else can reach
-// a statement. Text set from code is taken as it is.
+// dropped text that holds anything but digits and points is refused with a message, so nothing
+// else can reach a statement. Text set from code is taken as it is.
 class NumericField : public QLineEdit {
     Q_OBJECT
   public:
@@ -25,7 +25,16 @@ class NumericField : public QLineEdit {
     // gets the focus, and false comes back.
     bool checkNumber();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
   private:
+    // Pastes the clipboard's text only when it is made of digits and points.
+    void pasteChecked();
+    bool takes(const QString& given);
+
     QString caption_;
     SelectedNumber::Refuse refuse_;
 };

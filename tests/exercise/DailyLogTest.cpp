@@ -311,10 +311,13 @@ TEST_F(DailyLog, BadCountsAndTimesAreRefusedWithAMessageAndStoreNothing) {
             EXPECT_EQ(numeric->text(), held);
             EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Valied Numbers Only")});
         }
-        // A paste of anything but digits and points does not go in.
+        // A paste of anything but digits and points does not go in, and says why.
+        h.messages.shown.clear();
         QApplication::clipboard()->setText(QStringLiteral("1); Delete From Exercise"));
         QTest::keyClick(numeric, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(numeric->text(), held);
+        ASSERT_EQ(h.messages.shown.size(), 1);
+        EXPECT_TRUE(h.messages.shown[0].text.startsWith(QStringLiteral("Only digits and a point")));
     }
 
     // Numbers that are no numbers, and too long ones, are refused before any statement.
