@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "app/PlaceholderWindow.h"
 #include "app/WindowSwitcher.h"
 #include "exercise/Form2.h"
 #include "exercise/Form3.h"
@@ -10,6 +9,7 @@
 #include "meals/ScoreLookup.h"
 #include "progress/Form4.h"
 #include "progress/Form6.h"
+#include "reports/frmReportMeal.h"
 #include "users/Form1.h"
 
 namespace mirtal {
@@ -24,8 +24,8 @@ void registerWindows(app::WindowSwitcher& switcher) {
     switcher.registerWindow(
         5, [scoreLookup](app::WindowSwitcher& s) { return new meals::Form5(s, *scoreLookup); });
     switcher.registerWindow(6, [](app::WindowSwitcher& s) { return new progress::Form6(s); });
-    switcher.registerWindow(
-        7, [](app::WindowSwitcher& s) { return new app::PlaceholderWindow(s, 7); });
+    switcher.registerWindow(7,
+                            [](app::WindowSwitcher& s) { return new reports::frmReportMeal(s); });
 }
 
 }  // namespace mirtal

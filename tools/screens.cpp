@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "Windows.h"
@@ -12,6 +13,7 @@
 #include "app/Messages.h"
 #include "store/DateText.h"
 #include "store/schema/DeliveredDatabase.h"
+#include "widgets/CommandLabel.h"
 
 namespace {
 
@@ -105,6 +107,15 @@ int main(int argc, char** argv) {
     for (const int number : {6, 2, 3, 4, 5, 7}) {
         switcher.openWindow(number);
         QWidget* window = switcher.loadedWindow(number);
+        if (number == 7) {
+            // The report window with a chart in it, small and then large.
+            emit window->findChild<mirtal::widgets::CommandLabel*>(QStringLiteral("LblViewOthers"))
+                ->clicked();
+            auto* size = window->findChild<QPushButton*>(QStringLiteral("Command2"));
+            size->click();
+            save(window, out.filePath(QStringLiteral("frmReportMeal-large.png")));
+            size->click();
+        }
         save(window, out.filePath(window->objectName() + QStringLiteral(".png")));
     }
     const mirtal::app::HelpText help = mirtal::app::helpText(6);

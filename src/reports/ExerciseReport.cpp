@@ -1,0 +1,83 @@
+#include "reports/ExerciseReport.h"
+
+#include "reports/ChartModel.h"
+#include "reports/ReportNumbers.h"
+#include "store/Database.h"
+#include "store/DateText.h"
+
+namespace mirtal::reports {
+
+namespace {
+
+// The running sums of the day in hand.
+class DayPoints {
+  public:
+    void add(const QString& intensity, double times) {
+        if (intensity == u"Light") {
+            light_ += times;
+        } else if (intensity == u"Moderate") {
+            moderate_ += times * 3;
+        } else if (intensity == u"Difficult") {
+            difficult_ = roundHalfEven(difficult_ + times * 5);
+        }
+        if (intensity != u"No Workout") {
+            restDay_ = false;
+        }
+    }
+
+    // Rest-day entries count before the others, so a day that also holds exercises ends with
+    // their sum; only a day of nothing but rest-day entries stands out at -1.
+    double total() const { return restDay_ ? -1 : light_ + moderate_ + difficult_; }
+
+  private:
+    double light_ = 0;
+    double moderate_ = 0;
+    double difficult_ = 0;
+    bool restDay_ = true;
+};
+
+}  // namespace
+
+void buildExerciseReport(store::Database& db, const ReportRange& range, ChartModel& chart) {
+    store::ResultSet rs = db.select(
+        QStringLiteral(" Select a.SEID, a.ExerciseName, a.Intensity, a.Description, b.EID, "
+                       "b.ExcerciseDate, b.ExerciseTimes") +
+        QStringLiteral(" From SetExercise a, Exercise b Where a.SEID=b.SEID And a.UserID=") +
+        range.userId + range.filter(QStringLiteral("ExcerciseDate")) + QStringLiteral(" ") +
+        QStringLiteral("Order By CDate(ExcerciseDate)"));
+    if (rs.eof()) {
+        chart.setRowCount(1);
+        chart.setColumnCount(1);
+        return;
+    }
+    chart.setColumnCount(1);
+    chart.setTitleText(QStringLiteral("Exercise Report"));
+    chart.setFootnoteText(QString());
+    chart.setShowLegend(true);
+
+    int days = 0;
+    const auto output = [&](const QString& day, const DayPoints& points) {
+        ++days;
+        chart.setRowCount(days);
+        chart.selectRow(days);
+        chart.selectColumn(1);
+        chart.setColumnLabel(QStringLiteral("Exercise"));
+        chart.setValue(static_cast<float>(points.total()));
+        chart.setRowLabel(numberText(points.total()) + QStringLiteral(" (") + day +
+                          QStringLiteral(")"));
+    };
+    QString dayInHand = store::DateText::dayText(rs.field(u"ExcerciseDate").toDate());
+    DayPoints points;
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString day = store::DateText::dayText(rs.field(u"ExcerciseDate").toDate());
+        if (day != dayInHand) {
+            output(dayInHand, points);
+            points = DayPoints();
+            dayInHand = day;
+        }
+        points.add(rs.field(u"Intensity").toString(), numberOf(rs.field(u"ExerciseTimes")));
+    }
+    output(dayInHand, points);
+}
+
+}  // namespace mirtal::reports

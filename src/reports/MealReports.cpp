@@ -1,0 +1,167 @@
+#include "reports/MealReports.h"
+
+#include <algorithm>
+
+#include "reports/ChartModel.h"
+#include "reports/ReportNumbers.h"
+#include "store/Database.h"
+#include "store/DateText.h"
+
+namespace mirtal::reports {
+
+namespace {
+
+struct Criterion {
+    const char16_t* column;
+    const char16_t* seriesLabel;
+};
+
+constexpr std::array<Criterion, 5> criteria{{
+    {u"FatIntake", u"Fat"},
+    {u"FastSugarIntake", u"FastSugar"},
+    {u"FiberIntake", u"Fiber"},
+    {u"OverallQuantity", u"OverallQuantity"},
+    {u"PositiveFoods", u"PositiveFoods"},
+}};
+
+QString mealCode(MealChoice meals) {
+    switch (meals) {
+        case MealChoice::Breakfast:
+            return QStringLiteral("1B");
+        case MealChoice::Lunch:
+            return QStringLiteral("2L");
+        case MealChoice::Dinner:
+            return QStringLiteral("3D");
+        case MealChoice::Total:
+            break;
+    }
+    return QString();
+}
+
+QString mealStatement(const ReportRange& range, MealChoice meals) {
+    if (meals == MealChoice::Total) {
+        return QStringLiteral(
+                   " SELECT MealDate, Sum ( FatIntake)  as FatIntake, Sum ( FastSugarIntake) as "
+                   "FastSugarIntake, Sum (FiberIntake) as FiberIntake, Sum (OverallQuantity) as "
+                   "OverallQuantity, Sum (PositiveFoods) as PositiveFoods") +
+               QStringLiteral(" From DailyMealInput Where UserID=") + range.userId +
+               range.filter(QStringLiteral("MealDate")) +
+               QStringLiteral(" Group By MealDate Order By CDate(MealDate)");
+    }
+    return QStringLiteral(
+               " Select MealDate, FatIntake, FastSugarIntake, FiberIntake, OverallQuantity, "
+               "PositiveFoods From DailyMealInput Where UserID=") +
+           range.userId + QStringLiteral(" And MealType='") + mealCode(meals) +
+           QStringLiteral("' ") + range.filter(QStringLiteral("MealDate")) +
+           QStringLiteral("Order By CDate(MealDate)");
+}
+
+QString dayOf(const store::ResultSet& rs) {
+    return store::DateText::dayText(rs.field(u"MealDate").toDate());
+}
+
+// The label of a meal row as the last ticked criterion leaves it: fat alone for Fat Intake;
+// from Fast Sugar on, fast sugar and fat and then the criteria up to that one.
+QString mealRowLabel(const store::ResultSet& rs, std::size_t lastTicked) {
+    const auto score = [&rs](std::size_t criterion) {
+        return numberText(numberOf(rs.field(criteria[criterion].column)));
+    };
+    QStringList scores;
+    if (lastTicked == 0) {
+        scores << score(0);
+    } else {
+        scores << score(1) << score(0);
+        for (std::size_t c = 2; c <= lastTicked; ++c) {
+            scores << score(c);
+        }
+    }
+    return scores.join(u',') + QStringLiteral(" (") + dayOf(rs) + QStringLiteral(")");
+}
+
+}  // namespace
+
+void buildMealReport(store::Database& db, const ReportRange& range, const MealCriteria& ticked,
+                     MealChoice meals, ChartModel& chart) {
+    store::ResultSet rs = db.select(mealStatement(range, meals));
+    if (rs.eof()) {
+        chart.setRowCount(1);
+        chart.setColumnCount(1);
+        return;
+    }
+    const int series = static_cast<int>(std::count(ticked.begin(), ticked.end(), true));
+    chart.setRowCount(rs.recordCount());
+    chart.setColumnCount(series);
+    chart.setTitleText(QStringLiteral("Meal Report"));
+    chart.setFootnoteText(QString());
+    chart.setShowLegend(true);
+    std::size_t lastTicked = 0;
+    for (std::size_t c = 0; c < criteria.size(); ++c) {
+        if (ticked[c]) {
+            lastTicked = c;
+        }
+    }
+    for (int row = 1; !rs.eof(); ++row, rs.moveNext()) {
+        chart.selectRow(row);
+        int column = 0;
+        for (std::size_t c = 0; c < criteria.size(); ++c) {
+            if (!ticked[c]) {
+                continue;
+            }
+            chart.selectColumn(++column);
+            chart.setColumnLabel(QString::fromUtf16(criteria[c].seriesLabel));
+            chart.setValue(static_cast<float>(numberOf(rs.field(criteria[c].column))));
+        }
+        // Every ticked criterion writes the row label, so the last one's is the one that stays.
+        if (series > 0) {
+            chart.setRowLabel(mealRowLabel(rs, lastTicked));
+        }
+    }
+}
+
+void buildTotalMealReport(store::Database& db, const ReportRange& range,
+                          const TotalMealSeries& ticked, ChartModel& chart) {
+    store::ResultSet rs = db.select(
+        QStringLiteral(" SELECT MealDate , Sum (NotEat) As NotEat,") +
+        QStringLiteral(" (Sum (FatIntake) + Sum(FastSugarIntake) + Sum(FiberIntake)+ Sum "
+                       "(OverallQuantity) + Sum (PositiveFoods)) As Meal, ") +
+        QStringLiteral(" (Sum(PrepareMyself) + Sum(PrepareSomeone)+Sum (AteSlowly)) As Bonus ") +
+        QStringLiteral(" From DailyMealInput Where UserID=") + range.userId +
+        range.filter(QStringLiteral("MealDate")) +
+        QStringLiteral(" Group By MealDate Order By CDate(MealDate)"));
+    if (rs.eof()) {
+        chart.setRowCount(1);
+        chart.setColumnCount(1);
+        return;
+    }
+    chart.setRowCount(rs.recordCount());
+    chart.setColumnCount(int(ticked.meal) + int(ticked.bonus) + int(ticked.total));
+    chart.setTitleText(QStringLiteral("Total Meal Report"));
+    chart.setFootnoteText(QString());
+    chart.setShowLegend(true);
+    for (int row = 1; !rs.eof(); ++row, rs.moveNext()) {
+        const double meal = numberOf(rs.field(u"Meal"));
+        const double bonus = numberOf(rs.field(u"Bonus"));
+        const double total = meal + bonus + numberOf(rs.field(u"NotEat"));
+        const QString day = QStringLiteral(" (") + dayOf(rs) + QStringLiteral(")");
+        chart.selectRow(row);
+        int column = 0;
+        const auto put = [&](const QString& label, double value, const QString& rowLabel) {
+            chart.selectColumn(++column);
+            chart.setColumnLabel(label);
+            chart.setValue(static_cast<float>(value));
+            chart.setRowLabel(rowLabel + day);
+        };
+        if (ticked.meal) {
+            put(QStringLiteral("Meal"), meal, numberText(meal));
+        }
+        if (ticked.bonus) {
+            put(QStringLiteral("Bonus"), bonus, numberText(meal) + u',' + numberText(bonus));
+        }
+        if (ticked.total) {
+            put(QStringLiteral("Total"), total,
+                numberText(meal) + u',' + numberText(bonus) + u',' + numberText(total));
+        }
+    }
+}
+
+}  // namespace mirtal::reports

@@ -1,0 +1,127 @@
+#include "reports/OtherReports.h"
+
+#include "reports/ChartModel.h"
+#include "reports/ReportNumbers.h"
+#include "store/Database.h"
+#include "store/DateText.h"
+
+namespace mirtal::reports {
+
+namespace {
+
+struct Targets {
+    double pulse = 0;
+    double weight = 0;
+};
+
+// The user's target pulse and weight; with no target row, or more than one, both count as 0.
+Targets readTargets(store::Database& db, const ReportRange& range) {
+    const store::ResultSet rs =
+        db.select(QStringLiteral(" Select Pulse, Weight From PulseWeightTarget Where UserID=") +
+                  range.userId);
+    if (rs.recordCount() != 1) {
+        return {};
+    }
+    return {numberOf(rs.field(u"Pulse")), numberOf(rs.field(u"Weight"))};
+}
+
+struct Report {
+    QString statement;
+    QString title;
+    QString seriesLabel;
+    bool hasTarget = false;
+    double target = 0;
+    QString footnote;
+};
+
+// The scale is pushed to the right by its run of blanks.
+QString moraleScale() {
+    return QString(61, u' ') + QStringLiteral("Excellent=4, Good=3, Average=2, Low=1, The Pits=0");
+}
+
+Report describe(OtherReport report, const ReportRange& range, const Targets& targets) {
+    const QString pulseWeight = QStringLiteral(" from PulseWeight Where UserID=") + range.userId +
+                                range.filter(QStringLiteral("Date1")) +
+                                QStringLiteral("Order By CDate(Date1)");
+    const QString snacking = QStringLiteral(" From DailySnackingInput Where UserID=") +
+                             range.userId + range.filter(QStringLiteral("MealDate")) +
+                             QStringLiteral("Order By CDate(MealDate)");
+    switch (report) {
+        case OtherReport::Weight:
+            return {QStringLiteral(" Select Date1, Weight") + pulseWeight,
+                    QStringLiteral("Weight Report"),
+                    QStringLiteral("Weight"),
+                    true,
+                    roundHalfEven(targets.weight),
+                    QString()};
+        case OtherReport::Pulse:
+            return {QStringLiteral(" Select Date1, Pulse") + pulseWeight,
+                    QStringLiteral("Pulse Report"),
+                    QStringLiteral("Pulse"),
+                    true,
+                    roundHalfEven(targets.pulse),
+                    QString()};
+        case OtherReport::Morale:
+            return {QStringLiteral(" Select a.Date1, b.Score from PulseWeight a, SetMealPoint b "
+                                   "Where a.UserID=") +
+                        range.userId + QStringLiteral(" And a.Morale=b.MealName") +
+                        QStringLiteral(" And b.SubID=8") + range.filter(QStringLiteral("a.Date1")) +
+                        QStringLiteral("Order By CDate(Date1)"),
+                    QStringLiteral("Morale Report"),
+                    QStringLiteral("Morale"),
+                    false,
+                    0,
+                    moraleScale()};
+        case OtherReport::Snacking:
+            return {QStringLiteral(" Select MealDate, Snacking") + snacking,
+                    QStringLiteral("Snacking Report"),
+                    QStringLiteral("Snacking"),
+                    false,
+                    0,
+                    QString()};
+        case OtherReport::Water:
+            return {QStringLiteral(" Select MealDate, Water") + snacking,
+                    QStringLiteral("Water Drinking Report"),
+                    QStringLiteral("Water"),
+                    false,
+                    0,
+                    QString()};
+    }
+    return {};
+}
+
+}  // namespace
+
+void buildOtherReport(store::Database& db, const ReportRange& range, OtherReport report,
+                      ChartModel& chart) {
+    const Report r = describe(report, range, readTargets(db, range));
+    store::ResultSet rs = db.select(r.statement);
+    if (rs.eof()) {
+        chart.setRowCount(1);
+        chart.setColumnCount(1);
+        return;
+    }
+    chart.setRowCount(rs.recordCount());
+    chart.setColumnCount(1);
+    chart.setTitleText(r.title);
+    chart.setFootnoteText(r.footnote);
+    chart.setShowLegend(true);
+    const QString targetLabel = QStringLiteral("Target ") + r.seriesLabel;
+    for (int row = 1; !rs.eof(); ++row, rs.moveNext()) {
+        const double measurement = numberOf(rs.field(1));
+        chart.selectRow(row);
+        chart.selectColumn(1);
+        chart.setColumnLabel(r.seriesLabel);
+        chart.setValue(static_cast<float>(measurement));
+        chart.setRowLabel(numberText(measurement) + QStringLiteral(" (") +
+                          store::DateText::dayText(rs.field(0).toDate()) + QStringLiteral(")"));
+        if (r.hasTarget) {
+            chart.setColumnCount(2);
+            chart.selectColumn(2);
+            chart.setColumnLabel(targetLabel);
+            chart.setValue(static_cast<float>(r.target));
+        }
+    }
+}
+
+}  // namespace mirtal::reports

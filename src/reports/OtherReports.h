@@ -1,0 +1,21 @@
+#pragma once
+
+#include "reports/ReportRange.h"
+
+namespace mirtal::store {
+class Database;
+}
+
+namespace mirtal::reports {
+
+class ChartModel;
+
+// The measurements of the "Others" panel, one per day.
+enum class OtherReport { Weight, Pulse, Morale, Snacking, Water };
+
+// Weight and pulse against the user's target (a flat second series), morale by its score
+// with the scale in the footnote, snacking and water scores.
+void buildOtherReport(store::Database& db, const ReportRange& range, OtherReport report,
+                      ChartModel& chart);
+
+}  // namespace mirtal::reports

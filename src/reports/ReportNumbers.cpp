@@ -1,0 +1,25 @@
+#include "reports/ReportNumbers.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace mirtal::reports {
+
+QString numberText(double value) {
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+double numberOf(const QVariant& field) {
+    return field.isValid() ? field.toDouble() : 0.0;
+}
+
+double roundHalfEven(double value) {
+    if (std::abs(value - std::trunc(value)) == 0.5) {
+        // Half of a number that ends in .5 ends in .25 or .75, whose nearest whole number is
+        // half of the even neighbour.
+        return 2.0 * std::round(value / 2.0);
+    }
+    return std::round(value);
+}
+
+}  // namespace mirtal::reports

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace mirtal::reports {
+
+// A number as the reports write it into row labels: its shortest exact text, without an
+// exponent and without a trailing ".0" ("72", "72.4", "-1", "50000").
+QString numberText(double value);
+
+// A number read from a row; an empty field counts as 0.
+double numberOf(const QVariant& field);
+
+// To the nearest whole number, a half going to the even neighbour (72.5 gives 72, 73.5 gives 74).
+double roundHalfEven(double value);
+
+}  // namespace mirtal::reports

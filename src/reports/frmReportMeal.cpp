@@ -1,0 +1,341 @@
+#include "reports/frmReportMeal.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/Border.h"
+#include "app/Clock.h"
+#include "app/CurrentUser.h"
+#include "app/HelpTexts.h"
+#include "app/StoreGuard.h"
+#include "app/WindowSwitcher.h"
+#include "reports/ChartView.h"
+#include "reports/ExerciseReport.h"
+#include "reports/MealReports.h"
+#include "reports/OtherReports.h"
+#include "reports/WindowPrint.h"
+#include "widgets/Colours.h"
+#include "widgets/CommandLabel.h"
+#include "widgets/DatePicker.h"
+#include "widgets/HoverReset.h"
+#include "widgets/NavigationBar.h"
+#include "widgets/Twips.h"
+
+namespace mirtal::reports {
+
+using widgets::twips;
+
+namespace {
+
+constexpr int windowNumber = 7;
+
+const QString largeChart = QStringLiteral("Large Chart");
+const QString smallChart = QStringLiteral("Small Chart");
+
+// The chart's three places, in twips; the left edge stays at 150 and the bottom at 6465.
+const QRect chartAtStart(twips(150), twips(1905), twips(10455), twips(4560));
+const QRect chartLarge(twips(150), twips(540), twips(10500), twips(5925));
+const QRect chartSmall(twips(150), twips(1875), twips(10455), twips(4590));
+
+template <class Button>
+Button* button(const char* name, const char* caption, QWidget* parent) {
+    auto* b = new Button(QString::fromLatin1(caption), parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+QLabel* label(const char* name, const char* caption, QWidget* parent) {
+    auto* l = new QLabel(QString::fromLatin1(caption), parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QGroupBox* panel(const char* name, const char* caption, QWidget* parent) {
+    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+widgets::CommandLabel* viewLabel(const char* name, const char* shape, QGroupBox* frame) {
+    auto* view = new widgets::CommandLabel(QLatin1String(name), QStringLiteral("&VIEW"),
+                                           QLatin1String(shape), frame);
+    view->setFixedSize(48, 18);
+    // Each VIEW label goes back to rest over its own frame.
+    widgets::HoverReset::install(frame, {view});
+    return view;
+}
+
+// Controls in rows inside a panel, tightly packed so that the panels fit side by side.
+QGridLayout* packedGrid(QGroupBox* frame) {
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(3, 4, 3, 1);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(0);
+    return grid;
+}
+
+}  // namespace
+
+frmReportMeal::frmReportMeal(app::WindowSwitcher& switcher) : switcher_(switcher) {
+    setObjectName(QStringLiteral("frmReportMeal"));
+    setWindowTitle(QStringLiteral("7. frm Reports"));
+    buildControls();
+
+    // Load.
+    app::LayoutBorder(this);
+    app::guarded(switcher_.messages(), [this] {
+        app::showCurrentUser(switcher_.session(), switcher_.messages(), LabelUser);
+    });
+    app::guarded(switcher_.messages(), [this] { loadRange(); });
+}
+
+void frmReportMeal::loadRange() {
+    const store::ResultSet rs = switcher_.session().db().select(
+        QStringLiteral("  Select StartDate, TargetDate From PulseWeightTarget Where UserID=") +
+        switcher_.session().userIdText());
+    if (rs.recordCount() == 1) {
+        DTPicker1->setDate(rs.field(u"StartDate").toDate());
+        DTPicker2->setDate(rs.field(u"TargetDate").toDate());
+    } else if (rs.recordCount() == 0) {
+        DTPicker2->setDate(app::Clock::today());
+        DTPicker1->setDate(DTPicker2->date().addDays(-15));
+    } else {
+        switcher_.messages().inform(QStringLiteral("Contact with your administrator"));
+    }
+}
+
+void frmReportMeal::view(const std::function<void(store::Database&, const ReportRange&)>& report) {
+    const bool drawn = app::guarded(switcher_.messages(), [&] {
+        store::Session& session = switcher_.session();
+        chart_.setChartType(OptBarChart->isChecked() ? ChartModel::ChartType::Bar2d
+                                                     : ChartModel::ChartType::Line2d);
+        report(session.db(), {session.userIdText(), DTPicker1->date(), DTPicker2->date()});
+    });
+    if (drawn) {
+        MSChart1->draw(chart_);
+    }
+}
+
+void frmReportMeal::viewMeal() {
+    const MealCriteria ticked{Check1->isChecked(), Check2->isChecked(), Check3->isChecked(),
+                              Check4->isChecked(), Check5->isChecked()};
+    const MealChoice meals = Option2->isChecked()   ? MealChoice::Breakfast
+                             : Option3->isChecked() ? MealChoice::Lunch
+                             : Option4->isChecked() ? MealChoice::Dinner
+                                                    : MealChoice::Total;
+    view([&](store::Database& db, const ReportRange& range) {
+        buildMealReport(db, range, ticked, meals, chart_);
+    });
+}
+
+void frmReportMeal::viewTotalMeal() {
+    const TotalMealSeries ticked{ChkMeal->isChecked(), ChkBonus->isChecked(),
+                                 ChkTotal->isChecked()};
+    view([&](store::Database& db, const ReportRange& range) {
+        buildTotalMealReport(db, range, ticked, chart_);
+    });
+}
+
+void frmReportMeal::viewOthers() {
+    const OtherReport report = OptWeight->isChecked()   ? OtherReport::Weight
+                               : OptMorale->isChecked() ? OtherReport::Morale
+                               : OptSnack->isChecked()  ? OtherReport::Snacking
+                               : OptWater->isChecked()  ? OtherReport::Water
+                                                        : OtherReport::Pulse;
+    view([&](store::Database& db, const ReportRange& range) {
+        buildOtherReport(db, range, report, chart_);
+    });
+}
+
+void frmReportMeal::viewExercise() {
+    view([&](store::Database& db, const ReportRange& range) {
+        buildExerciseReport(db, range, chart_);
+    });
+}
+
+void frmReportMeal::toggleChartSize() {
+    if (Command2->text() == largeChart) {
+        MSChart1->setGeometry(chartLarge);
+        Command2->setText(smallChart);
+    } else {
+        MSChart1->setGeometry(chartSmall);
+        Command2->setText(largeChart);
+    }
+}
+
+void frmReportMeal::print() {
+    printWindow(this, switcher_.messages());
+}
+
+void frmReportMeal::showHelp() {
+    const app::HelpText help = app::helpText(windowNumber);
+    switcher_.showHelp(help.title, help.text);
+}
+
+void frmReportMeal::buildControls() {
+    setFixedSize(870, 484);
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
+    setPalette(grey);
+    // Frames carry their captions on their top edge, which leaves the band room for three
+    // rows of choices in each panel.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    app::addBorderPictures(this);
+
+    // The band: the user, the range and the option panels.
+    Frame10 = panel("Frame10", "*****", this);
+    Frame10->setGeometry(twips(150), twips(435), twips(10470), twips(1440));
+    // A smaller type lets the four panels sit side by side under the range in the band.
+    QFont small = Frame10->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    Frame10->setFont(small);
+    auto* band = new QVBoxLayout(Frame10);
+    band->setContentsMargins(5, 0, 5, 2);
+    band->setSpacing(1);
+
+    auto* range = new QHBoxLayout;
+    Label1 = label("Label1", "User Name", Frame10);
+    LabelUser = label("LabelUser", "", Frame10);
+    LabelUser->setMinimumWidth(140);
+    Label10 = label("Label10", "Start Date:", Frame10);
+    DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), Frame10);
+    Label3 = label("Label3", "End Date:", Frame10);
+    DTPicker2 = new widgets::DatePicker(QStringLiteral("DTPicker2"), Frame10);
+    // Seen only when the target values cannot give the range.
+    DTPicker1->setDate(app::Clock::today());
+    DTPicker2->setDate(app::Clock::today());
+    DTPicker1->setFixedHeight(20);
+    DTPicker2->setFixedHeight(20);
+    range->addWidget(Label1);
+    range->addSpacing(8);
+    range->addWidget(LabelUser);
+    range->addStretch();
+    range->addWidget(Label10);
+    range->addWidget(DTPicker1);
+    range->addSpacing(16);
+    range->addWidget(Label3);
+    range->addWidget(DTPicker2);
+    band->addLayout(range);
+
+    auto* panels = new QHBoxLayout;
+    panels->setSpacing(3);
+    band->addLayout(panels);
+
+    Frame12 = panel("Frame12", "Chart Type", Frame10);
+    OptLineChart = button<QRadioButton>("OptLineChart", "Line", Frame12);
+    OptBarChart = button<QRadioButton>("OptBarChart", "Bar", Frame12);
+    OptLineChart->setChecked(true);
+    QGridLayout* chartType = packedGrid(Frame12);
+    chartType->addWidget(OptLineChart, 0, 0);
+    chartType->addWidget(OptBarChart, 1, 0);
+    chartType->setRowStretch(2, 1);
+    panels->addWidget(Frame12);
+
+    Frame1 = panel("Frame1", "Meal", Frame10);
+    Check1 = button<QCheckBox>("Check1", "Fat Intake", Frame1);
+    Check2 = button<QCheckBox>("Check2", "Fast Sugar", Frame1);
+    Check3 = button<QCheckBox>("Check3", "Fiber", Frame1);
+    Check4 = button<QCheckBox>("Check4", "Quantity", Frame1);
+    Check5 = button<QCheckBox>("Check5", "Positive Foods", Frame1);
+    Option1 = button<QRadioButton>("Option1", "Total", Frame1);
+    Option2 = button<QRadioButton>("Option2", "Breakfast", Frame1);
+    Option3 = button<QRadioButton>("Option3", "Lunch", Frame1);
+    Option4 = button<QRadioButton>("Option4", "Dinner", Frame1);
+    Check1->setChecked(true);
+    Option1->setChecked(true);
+    LblView = viewLabel("LblView", "Shape15", Frame1);
+    // The criteria in two columns, then the meals in two.
+    QGridLayout* meal = packedGrid(Frame1);
+    const QList<QWidget*> mealCells{Check1,  Check2,  Check3,  Check4,  Check5,  nullptr,
+                                    Option1, Option2, nullptr, Option3, Option4, LblView};
+    for (int cell = 0; cell < mealCells.size(); ++cell) {
+        if (mealCells[cell]) {
+            meal->addWidget(mealCells[cell], cell % 3, cell / 3);
+        }
+    }
+    meal->setAlignment(LblView, Qt::AlignRight);
+    panels->addWidget(Frame1);
+
+    Frame8 = panel("Frame8", "Others", Frame10);
+    OptWeight = button<QRadioButton>("OptWeight", "Weight", Frame8);
+    OptPulse = button<QRadioButton>("OptPulse", "Pulse", Frame8);
+    OptMorale = button<QRadioButton>("OptMorale", "Morale", Frame8);
+    OptSnack = button<QRadioButton>("OptSnack", "Snacking", Frame8);
+    OptWater = button<QRadioButton>("OptWater", "Water", Frame8);
+    OptPulse->setChecked(true);
+    LblViewOthers = viewLabel("LblViewOthers", "Shape16", Frame8);
+    QGridLayout* others = packedGrid(Frame8);
+    const QList<QWidget*> otherCells{OptWeight, OptPulse, OptMorale,
+                                     OptSnack,  OptWater, LblViewOthers};
+    for (int cell = 0; cell < otherCells.size(); ++cell) {
+        others->addWidget(otherCells[cell], cell % 3, cell / 3);
+    }
+    others->setAlignment(LblViewOthers, Qt::AlignRight);
+    panels->addWidget(Frame8);
+
+    Frame2 = panel("Frame2", "", Frame10);
+    Option6 = button<QRadioButton>("Option6", "Exercise", Frame2);
+    Option6->setChecked(true);
+    LblViewExercise = viewLabel("LblViewExercise", "Shape8", Frame2);
+    QGridLayout* exercise = packedGrid(Frame2);
+    exercise->addWidget(Option6, 0, 0);
+    exercise->addWidget(LblViewExercise, 2, 0, Qt::AlignRight);
+    panels->addWidget(Frame2);
+
+    // The large chart is drawn over the band.
+    MSChart1 = new ChartView(QStringLiteral("MSChart1"), this);
+    MSChart1->setGeometry(chartAtStart);
+    MSChart1->raise();
+
+    const int side = chartLarge.right() + 10;
+    const int sideWidth = width() - side - 14;
+    CmdHelp = button<QPushButton>("CmdHelp", "Help", this);
+    CmdHelp->setGeometry(side, chartLarge.top(), sideWidth, 28);
+
+    Frame3 = panel("Frame3", "Total Meal", this);
+    Frame3->setGeometry(side, chartAtStart.top(), sideWidth, 118);
+    ChkMeal = button<QCheckBox>("ChkMeal", "Meal", Frame3);
+    ChkBonus = button<QCheckBox>("ChkBonus", "Bonus", Frame3);
+    ChkTotal = button<QCheckBox>("ChkTotal", "Total", Frame3);
+    ChkMeal->setChecked(true);
+    LblViewTMeal = viewLabel("LblViewTMeal", "Shape9", Frame3);
+    auto* totalMeal = new QVBoxLayout(Frame3);
+    totalMeal->setContentsMargins(10, 4, 10, 8);
+    for (QCheckBox* series : {ChkMeal, ChkBonus, ChkTotal}) {
+        totalMeal->addWidget(series);
+    }
+    totalMeal->addWidget(LblViewTMeal, 0, Qt::AlignRight);
+
+    Command2 = button<QPushButton>("Command2", "Large Chart", this);
+    Command2->setGeometry(side, chartAtStart.bottom() - 28 - 40, sideWidth, 28);
+    LblPrint = new widgets::CommandLabel(QStringLiteral("LblPrint"), QStringLiteral("&PRINT"),
+                                         QStringLiteral("Shape7"), this);
+    LblPrint->setGeometry(side, chartAtStart.bottom() - 27, sideWidth, twips(300) + 8);
+
+    auto* bar = new widgets::NavigationBar(
+        this, windowNumber, [this](int number) { switcher_.openWindow(number); },
+        [this] { switcher_.closeWindow(windowNumber); });
+    bar->moveTo(QPoint(chartAtStart.left() + 6, height() - 18 - bar->size().height()));
+    QList<widgets::CommandLabel*> atRestOverWindow = bar->labels();
+    atRestOverWindow << LblPrint;
+    widgets::HoverReset::install(this, atRestOverWindow);
+
+    connect(LblView, &widgets::CommandLabel::clicked, this, &frmReportMeal::viewMeal);
+    connect(LblViewTMeal, &widgets::CommandLabel::clicked, this, &frmReportMeal::viewTotalMeal);
+    connect(LblViewOthers, &widgets::CommandLabel::clicked, this, &frmReportMeal::viewOthers);
+    connect(LblViewExercise, &widgets::CommandLabel::clicked, this, &frmReportMeal::viewExercise);
+    connect(Command2, &QPushButton::clicked, this, &frmReportMeal::toggleChartSize);
+    connect(LblPrint, &widgets::CommandLabel::clicked, this, &frmReportMeal::print);
+    connect(CmdHelp, &QPushButton::clicked, this, &frmReportMeal::showHelp);
+}
+
+}  // namespace mirtal::reports

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "reports/ChartModel.h"
+#include "reports/ReportRange.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace mirtal::app {
+class WindowSwitcher;
+}
+
+namespace mirtal::store {
+class Database;
+}
+
+namespace mirtal::widgets {
+class CommandLabel;
+class DatePicker;
+}  // namespace mirtal::widgets
+
+namespace mirtal::reports {
+
+class ChartView;
+
+// The report window: charts the current user's meal points, pulse, weight, morale, snacking,
+// water and exercise points, day by day over a range of days, as a line or a bar chart, and
+// prints itself.
+class frmReportMeal : public QWidget {
+    Q_OBJECT
+  public:
+    explicit frmReportMeal(app::WindowSwitcher& switcher);
+
+    // The chart's content, as the last VIEW left it.
+    const ChartModel& chartModel() const { return chart_; }
+
+    QGroupBox* Frame10;
+    QLabel* Label1;
+    QLabel* LabelUser;
+    QLabel* Label10;
+    widgets::DatePicker* DTPicker1;
+    QLabel* Label3;
+    widgets::DatePicker* DTPicker2;
+
+    QGroupBox* Frame12;
+    QRadioButton* OptLineChart;
+    QRadioButton* OptBarChart;
+
+    QGroupBox* Frame1;
+    QCheckBox* Check1;
+    QCheckBox* Check2;
+    QCheckBox* Check3;
+    QCheckBox* Check4;
+    QCheckBox* Check5;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QRadioButton* Option3;
+    QRadioButton* Option4;
+    widgets::CommandLabel* LblView;
+
+    QGroupBox* Frame8;
+    QRadioButton* OptWeight;
+    QRadioButton* OptPulse;
+    QRadioButton* OptMorale;
+    QRadioButton* OptSnack;
+    QRadioButton* OptWater;
+    widgets::CommandLabel* LblViewOthers;
+
+    QGroupBox* Frame2;
+    QRadioButton* Option6;
+    widgets::CommandLabel* LblViewExercise;
+
+    QGroupBox* Frame3;
+    QCheckBox* ChkMeal;
+    QCheckBox* ChkBonus;
+    QCheckBox* ChkTotal;
+    widgets::CommandLabel* LblViewTMeal;
+
+    ChartView* MSChart1;
+    QPushButton* Command2;
+    widgets::CommandLabel* LblPrint;
+    QPushButton* CmdHelp;
+
+  private slots:
+    void viewMeal();
+    void viewTotalMeal();
+    void viewOthers();
+    void viewExercise();
+    void toggleChartSize();
+    void print();
+    void showHelp();
+
+  private:
+    void buildControls();
+    void loadRange();
+    // One VIEW: the chart type from the Chart Type panel, then the report, then the chart
+    // drawn afresh. A store error shows its description and leaves the chart as it was.
+    void view(const std::function<void(store::Database&, const ReportRange&)>& report);
+
+    app::WindowSwitcher& switcher_;
+    ChartModel chart_;
+};
+
+}  // namespace mirtal::reports
