@@ -1,0 +1,139 @@
+#include "reports/ChartView.h"
+
+#include <gtest/gtest.h>
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QFontMetricsF>
+#include <QLineSeries>
+#include <QTest>
+
+#include "reports/ChartModel.h"
+#include "support/QtApplication.h"
+#include "support/QtPrinters.h"
+
+namespace mirtal::reports {
+namespace {
+
+// `rows` days from 2007/01/01 with a weight and a flat target, labelled as the reports do.
+ChartModel days(int rows, ChartModel::ChartType type) {
+    ChartModel chart;
+    chart.setChartType(type);
+    chart.setRowCount(rows);
+    chart.setColumnCount(2);
+    chart.setTitleText(QStringLiteral("Weight Report"));
+    chart.setShowLegend(true);
+    const QDate first(2007, 1, 1);
+    for (int row = 1; row <= rows; ++row) {
+        const float weight = 70.0f + static_cast<float>(row % 50) / 10;
+        chart.selectRow(row);
+        chart.selectColumn(1);
+        chart.setColumnLabel(QStringLiteral("Weight"));
+        chart.setValue(weight);
+        chart.setRowLabel(QString::number(weight) + QStringLiteral(" (") +
+                          first.addDays(row - 1).toString(QStringLiteral("yyyy/MM/dd")) +
+                          QStringLiteral(")"));
+        chart.selectColumn(2);
+        chart.setColumnLabel(QStringLiteral("Target Weight"));
+        chart.setValue(72);
+    }
+    return chart;
+}
+
+class View : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { testing::ensureQtApplication(); }
+
+    void show(int width, int height) {
+        view.resize(width, height);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        QApplication::processEvents();
+    }
+
+    ChartView view{QStringLiteral("MSChart1")};
+};
+
+TEST_F(View, DrawsEveryValueOfTheModelAsLinesOrBars) {
+    const ChartModel lines = days(40, ChartModel::ChartType::Line2d);
+    view.draw(lines);
+    const QList<QAbstractSeries*> series = view.chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    for (int column = 1; column <= 2; ++column) {
+        auto* line = qobject_cast<QLineSeries*>(series[column - 1]);
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->name(), lines.columnLabel(column));
+        const QList<QPointF> points = line->points();
+        ASSERT_EQ(points.size(), 40);
+        for (int row = 1; row <= 40; ++row) {
+            EXPECT_EQ(points[row - 1], QPointF(row - 1, lines.value(row, column)));
+        }
+    }
+    EXPECT_EQ(view.chart()->title(), QStringLiteral("Weight Report"));
+    EXPECT_TRUE(view.chart()->legend()->isVisible());
+
+    const ChartModel bars = days(40, ChartModel::ChartType::Bar2d);
+    view.draw(bars);
+    ASSERT_EQ(view.chart()->series().size(), 1);
+    auto* barSeries = qobject_cast<QBarSeries*>(view.chart()->series().first());
+    ASSERT_NE(barSeries, nullptr);
+    ASSERT_EQ(barSeries->count(), 2);
+    for (int column = 1; column <= 2; ++column) {
+        const QBarSet* set = barSeries->barSets()[column - 1];
+        EXPECT_EQ(set->label(), bars.columnLabel(column));
+        ASSERT_EQ(set->count(), 40);
+        for (int row = 1; row <= 40; ++row) {
+            EXPECT_EQ(set->at(row - 1), bars.value(row, column));
+        }
+    }
+
+    // No series: the title alone.
+    ChartModel nothingTicked = days(3, ChartModel::ChartType::Line2d);
+    nothingTicked.setColumnCount(0);
+    nothingTicked.setFootnoteText(QStringLiteral("  a note"));
+    view.draw(nothingTicked);
+    EXPECT_TRUE(view.chart()->series().isEmpty());
+    EXPECT_TRUE(view.chart()->axes().isEmpty());
+    EXPECT_EQ(view.chart()->title(), QStringLiteral("Weight Report"));
+    EXPECT_EQ(view.property("footnote").toString(), QStringLiteral("  a note"));
+    EXPECT_EQ(view.property("rowLabels").toStringList(), nothingTicked.rowLabels());
+}
+
+TEST_F(View, TwentyYearsOfRowsDrawOnlyTheLabelsThatFitAndKeepTheFullList) {
+    show(697, 304);
+    const ChartModel twentyYears = days(7300, ChartModel::ChartType::Line2d);
+    view.draw(twentyYears);
+    QApplication::processEvents();
+    EXPECT_EQ(view.property("rowLabels").toStringList(), twentyYears.rowLabels());
+
+    qsizetype drawn = 0;
+    const auto checkDrawnLabels = [&] {
+        const QStringList shown = view.shownRowLabels();
+        drawn = shown.size();
+        ASSERT_GE(shown.size(), 2);
+        EXPECT_EQ(shown.first(), twentyYears.rowLabel(1));
+        EXPECT_EQ(shown.last(), twentyYears.rowLabel(7300));
+        auto* axis = qobject_cast<QCategoryAxis*>(view.chart()->axes(Qt::Horizontal).first());
+        ASSERT_NE(axis, nullptr);
+        const QFontMetricsF metrics(axis->labelsFont());
+        const double rowWidth = view.chart()->plotArea().width() / 7300;
+        for (qsizetype i = 1; i < shown.size(); ++i) {
+            const double apart =
+                (axis->endValue(shown[i]) - axis->endValue(shown[i - 1])) * rowWidth;
+            EXPECT_GE(
+                apart,
+                (metrics.horizontalAdvance(shown[i]) + metrics.horizontalAdvance(shown[i - 1])) / 2)
+                << shown[i - 1].toStdString() << " overlaps " << shown[i].toStdString();
+        }
+    };
+    checkDrawnLabels();
+    const qsizetype drawnSmall = drawn;
+    view.resize(1400, 395);
+    QApplication::processEvents();
+    checkDrawnLabels();
+    EXPECT_GT(drawn, drawnSmall);
+}
+
+}  // namespace
+}  // namespace mirtal::reports
