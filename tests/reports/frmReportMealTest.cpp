@@ -1,0 +1,416 @@
+#include "reports/frmReportMeal.h"
+
+#include <gtest/gtest.h>
+
+#include <QBarSeries>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/Clock.h"
+#include "app/HelpTexts.h"
+#include "reports/ChartView.h"
+#include "reports/WindowPrint.h"
+#include "store/DateText.h"
+#include "support/AppHarness.h"
+#include "support/UiDriver.h"
+#include "widgets/Colours.h"
+#include "widgets/CommandLabel.h"
+#include "widgets/DatePicker.h"
+
+namespace mirtal::reports {
+namespace {
+
+using testing::AppHarness;
+
+QString day(int year, int month, int dayOfMonth) {
+    return QStringLiteral("'") + store::DateText::shortDate(QDate(year, month, dayOfMonth)) +
+           QStringLiteral("'");
+}
+
+// Ann, the current user, on 2004/09/17, with the report window opened from the bar.
+class ReportWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app::Clock::pin(QDate(2004, 9, 17));
+        h.db().execute(QStringLiteral("Insert Into User1 Values(1, 'Ann')"));
+        h.app.session().setCurrentUserId(1);
+    }
+    void TearDown() override { app::Clock::pin(std::nullopt); }
+
+    frmReportMeal* open() {
+        h.switcher().openWindow(7);
+        return qobject_cast<frmReportMeal*>(h.switcher().loadedWindow(7));
+    }
+
+    void target(int key, const QString& start, const QString& end) {
+        h.db().execute(QStringLiteral("Insert Into PulseWeightTarget Values( %1, 1, %2, %3, 62, "
+                                      "78.5)")
+                           .arg(key)
+                           .arg(start, end));
+    }
+
+    void progress(int key, const QString& when, int pulse) {
+        h.db().execute(QStringLiteral("Insert Into PulseWeight Values(%1, 1, %2, %3, 80, 'Good')")
+                           .arg(key)
+                           .arg(when)
+                           .arg(pulse));
+    }
+
+    template <class T>
+    T* control(const char* name) {
+        return h.control<T>(7, name);
+    }
+    void click(const char* label) { testing::clickLabel(control<QLabel>(label)); }
+    ChartView* chart() { return control<ChartView>("MSChart1"); }
+
+    AppHarness h;
+};
+
+TEST_F(ReportWindow, LoadsItsControlsWithTheStartChoicesAndABlankChart) {
+    frmReportMeal* window = open();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("7. frm Reports"));
+    EXPECT_EQ(control<QLabel>("LabelUser")->text(), QStringLiteral("Ann"));
+
+    const QList<std::pair<const char*, const char*>> captions = {
+        {"Frame10", "*****"},     {"Frame12", "Chart Type"}, {"Frame1", "Meal"},
+        {"Frame3", "Total Meal"}, {"Frame8", "Others"},
+    };
+    for (const auto& [name, caption] : captions) {
+        EXPECT_EQ(control<QGroupBox>(name)->title(), QLatin1String(caption)) << name;
+    }
+    const QList<std::pair<const char*, const char*>> texts = {
+        {"Label1", "User Name"},      {"Label10", "Start Date:"}, {"Label3", "End Date:"},
+        {"LblView", "&VIEW"},         {"LblViewTMeal", "&VIEW"},  {"LblViewOthers", "&VIEW"},
+        {"LblViewExercise", "&VIEW"}, {"LblPrint", "&PRINT"},
+    };
+    for (const auto& [name, text] : texts) {
+        EXPECT_EQ(control<QLabel>(name)->text(), QLatin1String(text)) << name;
+    }
+    const QList<std::tuple<const char*, const char*, bool>> choices = {
+        {"OptLineChart", "Line", true},      {"OptBarChart", "Bar", false},
+        {"Check1", "Fat Intake", true},      {"Check2", "Fast Sugar", false},
+        {"Check3", "Fiber", false},          {"Check4", "Quantity", false},
+        {"Check5", "Positive Foods", false}, {"Option1", "Total", true},
+        {"Option2", "Breakfast", false},     {"Option3", "Lunch", false},
+        {"Option4", "Dinner", false},        {"ChkMeal", "Meal", true},
+        {"ChkBonus", "Bonus", false},        {"ChkTotal", "Total", false},
+        {"OptWeight", "Weight", false},      {"OptPulse", "Pulse", true},
+        {"OptMorale", "Morale", false},      {"OptSnack", "Snacking", false},
+        {"OptWater", "Water", false},        {"Option6", "Exercise", true},
+    };
+    for (const auto& [name, caption, chosen] : choices) {
+        const QAbstractButton* choice = control<QAbstractButton>(name);
+        ASSERT_NE(choice, nullptr) << name;
+        EXPECT_EQ(choice->text(), QLatin1String(caption)) << name;
+        EXPECT_EQ(choice->isChecked(), chosen) << name;
+    }
+    // The command labels' backing shapes, as the hover highlighting pairs them.
+    const QList<std::pair<const char*, const char*>> shapes = {
+        {"LblPrint", "Shape7"},        {"LblView", "Shape15"},     {"LblViewOthers", "Shape16"},
+        {"LblViewExercise", "Shape8"}, {"LblViewTMeal", "Shape9"}, {"LblMeal", "Shape6"},
+    };
+    for (const auto& [name, shape] : shapes) {
+        EXPECT_EQ(control<widgets::CommandLabel>(name)->shape()->objectName(),
+                  QLatin1String(shape));
+    }
+    EXPECT_EQ(control<QPushButton>("Command2")->text(), QStringLiteral("Large Chart"));
+    EXPECT_EQ(control<widgets::DatePicker>("DTPicker1")->displayFormat(),
+              QStringLiteral("yyyy/MM/dd"));
+    EXPECT_EQ(control<widgets::CommandLabel>("LblReport"), nullptr);
+    EXPECT_TRUE(chart()->chart()->series().isEmpty());
+    EXPECT_TRUE(chart()->rowLabels().isEmpty());
+
+    control<QPushButton>("CmdHelp")->click();
+    ASSERT_NE(h.switcher().helpWindowIfLoaded(), nullptr);
+    EXPECT_EQ(h.switcher().helpWindowIfLoaded()->Label1->text(), QStringLiteral("REPORTS"));
+    EXPECT_EQ(h.switcher().helpWindowIfLoaded()->Text1->toPlainText(),
+              QString(app::helpText(7).text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+TEST_F(ReportWindow, TheRangeComesFromTheTargetValuesOrEndsToday) {
+    // No target values: the 15 days before today up to today.
+    open();
+    EXPECT_EQ(control<QDateEdit>("DTPicker1")->date(), QDate(2004, 9, 2));
+    EXPECT_EQ(control<QDateEdit>("DTPicker2")->date(), QDate(2004, 9, 17));
+    EXPECT_EQ(h.statements.filter(QStringLiteral("PulseWeightTarget")),
+              QStringList{"  Select StartDate, TargetDate From PulseWeightTarget Where UserID=1"});
+
+    // Target values: exactly their start and target dates, at every opening.
+    target(1, day(2004, 8, 1), day(2004, 12, 24));
+    h.switcher().closeWindow(7);
+    open();
+    EXPECT_EQ(control<QDateEdit>("DTPicker1")->date(), QDate(2004, 8, 1));
+    EXPECT_EQ(control<QDateEdit>("DTPicker2")->date(), QDate(2004, 12, 24));
+    EXPECT_TRUE(h.messages.shown.isEmpty());
+
+    // Two target rows: the administrator is called for and the pickers keep today.
+    target(2, day(2004, 1, 1), day(2004, 2, 2));
+    h.switcher().closeWindow(7);
+    open();
+    EXPECT_EQ(h.messages.texts(), QStringList{"Contact with your administrator"});
+    EXPECT_EQ(control<QDateEdit>("DTPicker1")->date(), QDate(2004, 9, 17));
+    EXPECT_EQ(control<QDateEdit>("DTPicker2")->date(), QDate(2004, 9, 17));
+}
+
+TEST_F(ReportWindow, EachViewDrawsItsReportForTheChosenRangeAndChoices) {
+    target(1, day(2004, 9, 1), day(2004, 9, 30));
+    progress(1, day(2004, 9, 3), 64);
+    progress(2, day(2004, 9, 10), 63);
+    progress(3, day(2004, 10, 1), 61);
+    h.db().execute(
+        QStringLiteral(
+            "Insert Into DailyMealInput Values(1, 1, %1, '2L', 0, 3, 1, 1, 3, 2, 3, 1, 0)")
+            .arg(day(2004, 9, 3)));
+    h.db().execute(QStringLiteral("Insert Into DailySnackingInput Values(1, 1, %1, 2, 4)")
+                       .arg(day(2004, 9, 4)));
+    h.db().execute(QStringLiteral(
+        "Insert Into SetExercise Values(1, 1, 'Running', 'Difficult', 'Around the park')"));
+    h.db().execute(
+        QStringLiteral("Insert Into Exercise Values(1, 1, 1, %1, 3)").arg(day(2004, 9, 5)));
+    frmReportMeal* window = open();
+
+    click("LblViewOthers");
+    EXPECT_EQ(chart()->chart()->title(), QStringLiteral("Pulse Report"));
+    EXPECT_EQ(chart()->rowLabels(), QStringList({"64 (2004/09/03)", "63 (2004/09/10)"}));
+    EXPECT_EQ(window->chartModel().columnValues(2), std::vector<float>(2, 62));
+
+    control<QDateEdit>("DTPicker2")->setDate(QDate(2004, 10, 31));
+    control<QRadioButton>("OptMorale")->click();
+    EXPECT_EQ(chart()->chart()->title(), QStringLiteral("Pulse Report"));
+    click("LblViewOthers");
+    EXPECT_EQ(chart()->rowLabels(),
+              QStringList({"3 (2004/09/03)", "3 (2004/09/10)", "3 (2004/10/01)"}));
+    EXPECT_TRUE(chart()->footnote().endsWith(QStringLiteral("The Pits=0")));
+
+    control<QRadioButton>("OptWater")->click();
+    click("LblViewOthers");
+    EXPECT_EQ(chart()->chart()->title(), QStringLiteral("Water Drinking Report"));
+    EXPECT_EQ(chart()->footnote(), QString());
+
+    control<QRadioButton>("Option3")->click();
+    control<QCheckBox>("Check5")->click();
+    click("LblView");
+    EXPECT_EQ(h.statements.last(),
+              " Select MealDate, FatIntake, FastSugarIntake, FiberIntake, OverallQuantity, "
+              "PositiveFoods From DailyMealInput Where UserID=1 And MealType='2L'  And "
+              "CDate(MealDate) >= #2004/09/01# And  CDate(MealDate) <= #2004/10/31#Order By "
+              "CDate(MealDate)");
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"1,3,1,3,2 (2004/09/03)"});
+
+    control<QCheckBox>("ChkTotal")->click();
+    click("LblViewTMeal");
+    EXPECT_EQ(chart()->chart()->title(), QStringLiteral("Total Meal Report"));
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"10,4,14 (2004/09/03)"});
+
+    click("LblViewExercise");
+    EXPECT_EQ(chart()->chart()->title(), QStringLiteral("Exercise Report"));
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"15 (2004/09/05)"});
+}
+
+TEST_F(ReportWindow, TheChartTypeTakesEffectAtTheNextView) {
+    progress(1, day(2004, 9, 10), 64);
+    open();
+    const auto drawnAsBars = [this] {
+        return qobject_cast<QBarSeries*>(chart()->chart()->series().value(0)) != nullptr;
+    };
+    const auto drawnAsLines = [this] {
+        return qobject_cast<QLineSeries*>(chart()->chart()->series().value(0)) != nullptr;
+    };
+    control<QRadioButton>("OptBarChart")->click();
+    EXPECT_TRUE(chart()->chart()->series().isEmpty());
+    click("LblViewOthers");
+    EXPECT_TRUE(drawnAsBars());
+
+    control<QRadioButton>("OptLineChart")->click();
+    EXPECT_TRUE(drawnAsBars());
+    click("LblViewExercise");  // no entries: cut down, drawn as lines now
+    EXPECT_TRUE(drawnAsLines());
+    EXPECT_EQ(chart()->chart()->title(), QStringLiteral("Pulse Report"));
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"64 (2004/09/10)"});
+}
+
+TEST_F(ReportWindow, Command2TogglesTheChartBetweenLargeAndSmall) {
+    open();
+    QPushButton* size = control<QPushButton>("Command2");
+    EXPECT_EQ(chart()->geometry(), QRect(10, 127, 697, 304));
+    size->click();
+    EXPECT_EQ(chart()->geometry(), QRect(10, 36, 700, 395));
+    EXPECT_EQ(size->text(), QStringLiteral("Small Chart"));
+    size->click();
+    EXPECT_EQ(chart()->geometry(), QRect(10, 125, 697, 306));
+    EXPECT_EQ(size->text(), QStringLiteral("Large Chart"));
+}
+
+TEST_F(ReportWindow, AStoreErrorInAViewIsShownAndTheChartStays) {
+    progress(1, day(2004, 9, 10), 64);
+    open();
+    click("LblViewOthers");
+    h.db().selectNative("DROP TABLE PulseWeight");
+    click("LblViewOthers");
+    ASSERT_EQ(h.messages.shown.size(), 1);
+    EXPECT_TRUE(h.messages.texts().first().contains(QStringLiteral("PulseWeight")))
+        << h.messages.texts().first().toStdString();
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"64 (2004/09/10)"});
+    click("LblViewExercise");
+    EXPECT_EQ(h.messages.shown.size(), 1);
+}
+
+// The pointer over a bare spot of `surface`, where none of its controls is.
+void moveOverBareSpot(QWidget* surface) {
+    for (int y = 2; y < surface->height(); y += 3) {
+        for (int x = 2; x < surface->width(); x += 3) {
+            if (!surface->childAt(QPoint(x, y))) {
+                QTest::mouseMove(surface, QPoint(x, y));
+                return;
+            }
+        }
+    }
+    FAIL() << surface->objectName().toStdString() << " has no bare spot";
+}
+
+TEST_F(ReportWindow, ViewLabelsGoBackToRestOverTheirOwnFramesAndPrintOverTheWindow) {
+    frmReportMeal* window = open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QList<std::pair<const char*, const char*>> viewsAndFrames = {
+        {"LblView", "Frame1"},
+        {"LblViewOthers", "Frame8"},
+        {"LblViewExercise", "Frame2"},
+        {"LblViewTMeal", "Frame3"},
+    };
+    const auto lit = [this](const char* label) {
+        return control<widgets::CommandLabel>(label)->textColour() == widgets::colours::red;
+    };
+    for (const auto& [label, frame] : viewsAndFrames) {
+        SCOPED_TRACE(label);
+        for (const char* hovered : {"LblView", "LblViewOthers", "LblViewExercise", "LblViewTMeal",
+                                    "LblPrint", "LblUser"}) {
+            QTest::mouseMove(control<QLabel>(hovered));
+        }
+        moveOverBareSpot(window);
+        EXPECT_FALSE(lit("LblPrint"));
+        EXPECT_FALSE(lit("LblUser"));
+        EXPECT_TRUE(lit(label));
+        moveOverBareSpot(control<QGroupBox>(frame));
+        EXPECT_FALSE(lit(label));
+        for (const auto& [other, otherFrame] : viewsAndFrames) {
+            EXPECT_EQ(lit(other), other != label) << other;
+        }
+    }
+}
+
+// PRINT on a machine without a printer, with a home folder of its own.
+class Printing : public ReportWindow {
+  protected:
+    void SetUp() override {
+        ReportWindow::SetUp();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "CUPS_SERVER", "PRINTER", "LPDEST"}) {
+            saved.append({name, qgetenv(name)});
+        }
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+        qputenv("CUPS_SERVER", home.filePath(QStringLiteral("no-cups-here")).toLocal8Bit());
+        qunsetenv("PRINTER");
+        qunsetenv("LPDEST");
+    }
+    void TearDown() override {
+        for (const auto& [name, value] : saved) {
+            if (value.isNull()) {
+                qunsetenv(name);
+            } else {
+                qputenv(name, value);
+            }
+        }
+        ReportWindow::TearDown();
+    }
+
+    QString documents() const { return home.filePath(QStringLiteral("Documents")); }
+
+    static bool isPdf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-" && file.size() > 1000;
+    }
+
+    QTemporaryDir home;
+    QList<std::pair<const char*, QByteArray>> saved;
+};
+
+TEST_F(Printing, WithoutAPrinterThePageGoesToANewPdfInTheDocumentsFolder) {
+    open();
+    // Files that hold the names of the next seconds already are kept as they are.
+    QDir().mkpath(documents());
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList taken;
+    for (int second = 0; second < 3; ++second) {
+        taken << QDir(documents())
+                     .filePath(QStringLiteral("Mirtal report ") +
+                               now.addSecs(second).toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) +
+                               QStringLiteral(".pdf"));
+        QFile file(taken.last());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("someone else's");
+    }
+
+    click("LblPrint");
+    click("LblPrint");
+    const QStringList texts = h.messages.texts();
+    ASSERT_EQ(texts.size(), 2);
+    const QString lead = QStringLiteral("There is no printer, so the report was saved as ");
+    QStringList saved;
+    for (const QString& text : texts) {
+        ASSERT_TRUE(text.startsWith(lead)) << text.toStdString();
+        saved << text.mid(lead.size()).chopped(1);
+    }
+    EXPECT_NE(saved[0], saved[1]);
+    for (const QString& path : saved) {
+        EXPECT_TRUE(path.startsWith(documents() + QStringLiteral("/Mirtal report ")));
+        EXPECT_FALSE(taken.contains(path));
+        EXPECT_TRUE(isPdf(path)) << path.toStdString();
+    }
+    for (const QString& path : taken) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "someone else's");
+    }
+}
+
+TEST_F(Printing, APrintThatCannotBeSavedSaysSo) {
+    QFile blocker(documents());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    open();
+    click("LblPrint");
+    EXPECT_EQ(h.messages.texts(),
+              QStringList{"There is no printer, and the report could not be saved in your "
+                          "documents folder."});
+    EXPECT_NE(h.switcher().loadedWindow(7), nullptr);
+}
+
+TEST_F(Printing, ThePrinterGetsThePictureOfTheWindowOnOnePage) {
+    QWidget* window = open();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(home.filePath(QStringLiteral("printer.pdf")));
+    ASSERT_TRUE(printWindowImage(window, printer));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_TRUE(isPdf(home.filePath(QStringLiteral("printer.pdf"))));
+
+    // A printer that cannot be opened is a failure, not a silent success.
+    QPrinter broken(QPrinter::HighResolution);
+    broken.setOutputFormat(QPrinter::PdfFormat);
+    broken.setOutputFileName(home.filePath(QStringLiteral("no/such/folder/printer.pdf")));
+    EXPECT_FALSE(printWindowImage(window, broken));
+}
+
+}  // namespace
+}  // namespace mirtal::reports
