@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <utility>
 
 #include "store/DateText.h"
 #include "store/StoreError.h"
@@ -71,6 +72,14 @@ TEST(DayText, ShortDateFollowsTheLocaleOrderWithSlashes) {
         DateText::setDateSeparator(QStringLiteral("/"));
         EXPECT_EQ(DateText::shortDate(QDate(2026, 12, 8)), QLatin1String(c.expected)) << c.locale;
         DateText::setDateSeparator(separator);
+    }
+}
+
+TEST(DayText, DaysAreShownYearMonthDayWithTwoDigitsAndSlashes) {
+    for (const auto& [day, text] :
+         {std::pair{QDate(2026, 12, 8), "2026/12/08"}, std::pair{QDate(2004, 1, 31), "2004/01/31"},
+          std::pair{QDate(999, 9, 9), "0999/09/09"}, std::pair{QDate(), ""}}) {
+        EXPECT_EQ(DateText::dayText(day), QLatin1String(text));
     }
 }
 
