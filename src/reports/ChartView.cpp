@@ -10,6 +10,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 
 #include "reports/ChartModel.h"
@@ -19,8 +20,9 @@ namespace mirtal::reports {
 
 namespace {
 
-// Room between two drawn row labels.
+// Room between two drawn row labels, and between the plot and the labels.
 constexpr double labelGap = 12;
+constexpr double labelPadding = 6;
 // Lines with more points than this are drawn as lines alone; fewer show their points too.
 constexpr int mostMarkedPoints = 31;
 
@@ -56,7 +58,10 @@ ValueRange rangeOf(const ChartModel& model, bool fromZero) {
 }  // namespace
 
 ChartView::ChartView(const QString& name, QWidget* parent)
-    : QChartView(parent), footnoteItem_(new QGraphicsSimpleTextItem(chart())) {
+    : QChartView(parent),
+      footnoteItem_(new QGraphicsSimpleTextItem(chart())),
+      rowAxis_(new QCategoryAxis),
+      valueAxis_(new QValueAxis) {
     setObjectName(name);
     setFrameShape(QFrame::NoFrame);
     // The chart's own background fills the whole view, square, like a control of its own.
@@ -66,20 +71,20 @@ ChartView::ChartView(const QString& name, QWidget* parent)
     chart()->legend()->setAlignment(Qt::AlignTop);
     chart()->legend()->setVisible(false);
     footnoteItem_->setVisible(false);
+    // Row r is drawn at r - 1 on a range that leaves half a row on either side.
+    // The axis draws the grid lines; the view draws the row labels under them.
+    rowAxis_->setLabelsVisible(false);
+    valueAxis_->setLabelFormat(QStringLiteral("%g"));
+    chart()->addAxis(rowAxis_, Qt::AlignBottom);
+    chart()->addAxis(valueAxis_, Qt::AlignLeft);
+    rowAxis_->setVisible(false);
+    valueAxis_->setVisible(false);
     connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeRowLabels);
 }
 
 void ChartView::draw(const ChartModel& model) {
     QChart* c = chart();
     c->removeAllSeries();
-    const QList<QAbstractAxis*> axes = c->axes();
-    for (QAbstractAxis* axis : axes) {
-        c->removeAxis(axis);
-        delete axis;
-    }
-    rowAxis_ = nullptr;
-    shownRows_.clear();
-
     c->setTitle(model.titleText());
     c->legend()->setVisible(model.showLegend());
     rowLabels_ = model.rowLabels();
@@ -88,24 +93,14 @@ void ChartView::draw(const ChartModel& model) {
 
     const int rows = model.rowCount();
     const int columns = model.columnCount();
-    if (rows == 0 || columns == 0) {
+    const bool drawn = rows > 0 && columns > 0;
+    rowAxis_->setVisible(drawn);
+    valueAxis_->setVisible(drawn);
+    if (!drawn) {
+        placeRowLabels();
         return;
     }
     const bool bars = model.chartType() == ChartModel::ChartType::Bar2d;
-
-    // Row r is drawn at r - 1 on a range that leaves half a row on either side.
-    rowAxis_ = new QCategoryAxis;
-    rowAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    rowAxis_->setRange(-0.5, rows - 0.5);
-    rowAxis_->setStartValue(-0.5);
-    auto* valueAxis = new QValueAxis;
-    const ValueRange range = rangeOf(model, bars);
-    valueAxis->setRange(range.low, range.high);
-    valueAxis->applyNiceNumbers();
-    valueAxis->setLabelFormat(QStringLiteral("%g"));
-    c->addAxis(rowAxis_, Qt::AlignBottom);
-    c->addAxis(valueAxis, Qt::AlignLeft);
-
     if (bars) {
         auto* series = new QBarSeries;
         for (int column = 1; column <= columns; ++column) {
@@ -116,7 +111,14 @@ void ChartView::draw(const ChartModel& model) {
         }
         c->addSeries(series);
         series->attachAxis(rowAxis_);
-        series->attachAxis(valueAxis);
+        series->attachAxis(valueAxis_);
+        // Bars a few pixels wide or narrower would vanish inside their light outline; outlined
+        // in their own colour, they stay visible down to a hairline each.
+        if (rows * columns > width() / 3) {
+            for (QBarSet* set : series->barSets()) {
+                set->setPen(QPen(set->color(), 0));
+            }
+        }
     } else {
         for (int column = 1; column <= columns; ++column) {
             const std::vector<float>& values = model.columnValues(column);
@@ -131,15 +133,34 @@ void ChartView::draw(const ChartModel& model) {
             series->setPointsVisible(rows <= mostMarkedPoints);
             c->addSeries(series);
             series->attachAxis(rowAxis_);
-            series->attachAxis(valueAxis);
+            series->attachAxis(valueAxis_);
         }
     }
+    // Set after the series are attached, which would otherwise fit the axes to them.
+    rowAxis_->setRange(-0.5, rows - 0.5);
+    rowAxis_->setStartValue(-0.5);
+    const ValueRange range = rangeOf(model, bars);
+    valueAxis_->setRange(range.low, range.high);
+    valueAxis_->applyNiceNumbers();
+
     rowLabelWidth_ = widestRowLabel();
     placeRowLabels();
 }
 
 QStringList ChartView::shownRowLabels() const {
-    return rowAxis_ ? rowAxis_->categoriesLabels() : QStringList();
+    QStringList shown;
+    for (int i = 0; i < shownCount_; ++i) {
+        shown << rowLabelItems_[i]->text();
+    }
+    return shown;
+}
+
+QList<QRectF> ChartView::shownRowLabelRects() const {
+    QList<QRectF> rects;
+    for (int i = 0; i < shownCount_; ++i) {
+        rects << rowLabelItems_[i]->mapRectToParent(rowLabelItems_[i]->boundingRect());
+    }
+    return rects;
 }
 
 void ChartView::resizeEvent(QResizeEvent* event) {
@@ -148,35 +169,95 @@ void ChartView::resizeEvent(QResizeEvent* event) {
 }
 
 void ChartView::placeRowLabels() {
-    if (!rowAxis_) {
+    const int rows = static_cast<int>(rowLabels_.size());
+    if (!rowAxis_->isVisible() || rows == 0) {
+        shownCount_ = 0;
+        for (QGraphicsSimpleTextItem* item : std::as_const(rowLabelItems_)) {
+            item->setVisible(false);
+        }
         return;
     }
-    const QList<int> rows = thinnedRows(static_cast<int>(rowLabels_.size()),
-                                        chart()->plotArea().width(), rowLabelWidth_ + labelGap);
-    if (rows == shownRows_) {
+    const QRectF plot = chart()->plotArea();
+    const QFontMetricsF metrics(rowAxis_->labelsFont());
+    const double rowWidth = plot.width() / rows;
+    const double leftmost = chartMargins.left();
+    const double rightmost = chart()->size().width() - chartMargins.right();
+
+    // Each label is centred under its row, but never beyond the chart's edges.
+    struct Placed {
+        int row;
+        double left;
+        double right;
+    };
+    QList<Placed> placed;
+    for (const int row : thinnedRows(rows, plot.width(), rowLabelWidth_ + labelGap)) {
+        const double width = metrics.horizontalAdvance(rowLabels_.at(row));
+        const double centre = plot.left() + (row + 0.5) * rowWidth;
+        const double left = std::max(leftmost, std::min(centre - width / 2, rightmost - width));
+        placed.append({row, left, left + width});
+    }
+    // The first and last labels, pushed inward by an edge, may meet their neighbours, which
+    // then give way; when only those two are left and still meet, the first stays alone.
+    while (placed.size() > 2 && placed[0].right + labelGap > placed[1].left) {
+        placed.removeAt(1);
+    }
+    while (placed.size() > 2 &&
+           placed[placed.size() - 2].right + labelGap > placed[placed.size() - 1].left) {
+        placed.removeAt(placed.size() - 2);
+    }
+    if (placed.size() == 2 && placed[0].right + labelGap > placed[1].left) {
+        placed.removeLast();
+    }
+
+    QList<int> shownRows;
+    for (const Placed& p : std::as_const(placed)) {
+        shownRows << p.row;
+    }
+    showRowGridLines(shownRows);
+
+    while (rowLabelItems_.size() < placed.size()) {
+        auto* item = new QGraphicsSimpleTextItem(chart());
+        item->setFont(rowAxis_->labelsFont());
+        item->setBrush(rowAxis_->labelsBrush());
+        rowLabelItems_.append(item);
+    }
+    shownCount_ = static_cast<int>(placed.size());
+    for (int i = 0; i < rowLabelItems_.size(); ++i) {
+        QGraphicsSimpleTextItem* item = rowLabelItems_[i];
+        item->setVisible(i < shownCount_);
+        if (i < shownCount_) {
+            item->setText(rowLabels_.at(placed[i].row));
+            item->setPos(placed[i].left, plot.bottom() + labelPadding);
+        }
+    }
+}
+
+// The vertical grid lines stand at the rows whose labels are drawn.
+void ChartView::showRowGridLines(const QList<int>& rows) {
+    if (rows == gridRows_) {
         return;
     }
-    shownRows_ = rows;
-    const QStringList shown = rowAxis_->categoriesLabels();
-    for (const QString& label : shown) {
-        rowAxis_->remove(label);
+    gridRows_ = rows;
+    const QStringList lines = rowAxis_->categoriesLabels();
+    for (const QString& line : lines) {
+        rowAxis_->remove(line);
     }
     for (const int row : rows) {
-        rowAxis_->append(rowLabels_.at(row), row);
+        rowAxis_->append(QString::number(row), row);
     }
 }
 
 void ChartView::placeFootnote() {
     footnoteItem_->setText(footnote_);
     footnoteItem_->setVisible(!footnote_.isEmpty());
+    const qreal footnoteHeight = footnote_.isEmpty() ? 0 : footnoteItem_->boundingRect().height();
+    const qreal rowLabelHeight = QFontMetricsF(rowAxis_->labelsFont()).height() + labelPadding;
     QMargins margins = chartMargins;
-    const qreal height = footnoteItem_->boundingRect().height();
-    if (!footnote_.isEmpty()) {
-        margins.setBottom(margins.bottom() + static_cast<int>(height));
-    }
+    margins.setBottom(margins.bottom() +
+                      static_cast<int>(std::ceil(rowLabelHeight + footnoteHeight)));
     chart()->setMargins(margins);
     footnoteItem_->setPos(chartMargins.left(),
-                          chart()->size().height() - chartMargins.bottom() - height);
+                          chart()->size().height() - chartMargins.bottom() - footnoteHeight);
 }
 
 double ChartView::widestRowLabel() const {

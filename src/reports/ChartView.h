@@ -5,6 +5,7 @@
 
 class QCategoryAxis;
 class QGraphicsSimpleTextItem;
+class QValueAxis;
 
 namespace mirtal::reports {
 
@@ -27,23 +28,33 @@ class ChartView : public QChartView {
 
     const QStringList& rowLabels() const { return rowLabels_; }
     const QString& footnote() const { return footnote_; }
-    // The row labels the horizontal axis draws now, in row order.
+    // The row labels drawn under the plot now, in row order, and where they stand in the
+    // chart.
     QStringList shownRowLabels() const;
+    QList<QRectF> shownRowLabelRects() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void placeRowLabels();
+    // Keeps room under the plot for the row labels and the footnote, and puts the footnote
+    // at the bottom.
     void placeFootnote();
     double widestRowLabel() const;
+    void showRowGridLines(const QList<int>& rows);
 
     QStringList rowLabels_;
     QString footnote_;
     QGraphicsSimpleTextItem* footnoteItem_;
-    QCategoryAxis* rowAxis_ = nullptr;
+    // The axes stay for the life of the view and are hidden while there is no series.
+    QCategoryAxis* rowAxis_;
+    QValueAxis* valueAxis_;
     double rowLabelWidth_ = 0;
-    QList<int> shownRows_;
+    QList<int> gridRows_;
+    // Reused from one placement to the next; those beyond the labels shown are hidden.
+    QList<QGraphicsSimpleTextItem*> rowLabelItems_;
+    int shownCount_ = 0;
 };
 
 }  // namespace mirtal::reports

@@ -9,6 +9,11 @@ namespace mirtal::reports {
 
 namespace {
 
+// The fields of the statement that the report reads.
+constexpr int intensityField = 2;
+constexpr int dayField = 5;
+constexpr int timesField = 6;
+
 // The running sums of the day in hand.
 class DayPoints {
   public:
@@ -66,16 +71,16 @@ void buildExerciseReport(store::Database& db, const ReportRange& range, ChartMod
         chart.setRowLabel(numberText(points.total()) + QStringLiteral(" (") + day +
                           QStringLiteral(")"));
     };
-    QString dayInHand = store::DateText::dayText(rs.field(u"ExcerciseDate").toDate());
+    QString dayInHand = store::DateText::dayText(rs.field(dayField).toDate());
     DayPoints points;
     for (; !rs.eof(); rs.moveNext()) {
-        const QString day = store::DateText::dayText(rs.field(u"ExcerciseDate").toDate());
+        const QString day = store::DateText::dayText(rs.field(dayField).toDate());
         if (day != dayInHand) {
             output(dayInHand, points);
             points = DayPoints();
             dayInHand = day;
         }
-        points.add(rs.field(u"Intensity").toString(), numberOf(rs.field(u"ExerciseTimes")));
+        points.add(rs.field(intensityField).toString(), numberOf(rs.field(timesField)));
     }
     output(dayInHand, points);
 }

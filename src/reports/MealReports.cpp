@@ -11,18 +11,21 @@ namespace mirtal::reports {
 
 namespace {
 
-struct Criterion {
-    const char16_t* column;
-    const char16_t* seriesLabel;
-};
+// Both meal statements read the day first and then the criteria in this order, which is also
+// the order of the series.
+constexpr int mealDateField = 0;
+const std::array<QString, 5> seriesLabels{
+    QStringLiteral("Fat"), QStringLiteral("FastSugar"), QStringLiteral("Fiber"),
+    QStringLiteral("OverallQuantity"), QStringLiteral("PositiveFoods")};
 
-constexpr std::array<Criterion, 5> criteria{{
-    {u"FatIntake", u"Fat"},
-    {u"FastSugarIntake", u"FastSugar"},
-    {u"FiberIntake", u"Fiber"},
-    {u"OverallQuantity", u"OverallQuantity"},
-    {u"PositiveFoods", u"PositiveFoods"},
-}};
+int criterionField(std::size_t criterion) {
+    return static_cast<int>(criterion) + 1;
+}
+
+// The total meal statement's fields.
+constexpr int notEatField = 1;
+constexpr int mealField = 2;
+constexpr int bonusField = 3;
 
 QString mealCode(MealChoice meals) {
     switch (meals) {
@@ -57,14 +60,14 @@ QString mealStatement(const ReportRange& range, MealChoice meals) {
 }
 
 QString dayOf(const store::ResultSet& rs) {
-    return store::DateText::dayText(rs.field(u"MealDate").toDate());
+    return store::DateText::dayText(rs.field(mealDateField).toDate());
 }
 
 // The label of a meal row as the last ticked criterion leaves it: fat alone for Fat Intake;
 // from Fast Sugar on, fast sugar and fat and then the criteria up to that one.
 QString mealRowLabel(const store::ResultSet& rs, std::size_t lastTicked) {
     const auto score = [&rs](std::size_t criterion) {
-        return numberText(numberOf(rs.field(criteria[criterion].column)));
+        return numberText(numberOf(rs.field(criterionField(criterion))));
     };
     QStringList scores;
     if (lastTicked == 0) {
@@ -95,7 +98,7 @@ void buildMealReport(store::Database& db, const ReportRange& range, const MealCr
     chart.setFootnoteText(QString());
     chart.setShowLegend(true);
     std::size_t lastTicked = 0;
-    for (std::size_t c = 0; c < criteria.size(); ++c) {
+    for (std::size_t c = 0; c < ticked.size(); ++c) {
         if (ticked[c]) {
             lastTicked = c;
         }
@@ -103,13 +106,13 @@ void buildMealReport(store::Database& db, const ReportRange& range, const MealCr
     for (int row = 1; !rs.eof(); ++row, rs.moveNext()) {
         chart.selectRow(row);
         int column = 0;
-        for (std::size_t c = 0; c < criteria.size(); ++c) {
+        for (std::size_t c = 0; c < ticked.size(); ++c) {
             if (!ticked[c]) {
                 continue;
             }
             chart.selectColumn(++column);
-            chart.setColumnLabel(QString::fromUtf16(criteria[c].seriesLabel));
-            chart.setValue(static_cast<float>(numberOf(rs.field(criteria[c].column))));
+            chart.setColumnLabel(seriesLabels[c]);
+            chart.setValue(static_cast<float>(numberOf(rs.field(criterionField(c)))));
         }
         // Every ticked criterion writes the row label, so the last one's is the one that stays.
         if (series > 0) {
@@ -139,27 +142,36 @@ void buildTotalMealReport(store::Database& db, const ReportRange& range,
     chart.setFootnoteText(QString());
     chart.setShowLegend(true);
     for (int row = 1; !rs.eof(); ++row, rs.moveNext()) {
-        const double meal = numberOf(rs.field(u"Meal"));
-        const double bonus = numberOf(rs.field(u"Bonus"));
-        const double total = meal + bonus + numberOf(rs.field(u"NotEat"));
-        const QString day = QStringLiteral(" (") + dayOf(rs) + QStringLiteral(")");
+        const double meal = numberOf(rs.field(mealField));
+        const double bonus = numberOf(rs.field(bonusField));
+        const double total = meal + bonus + numberOf(rs.field(notEatField));
         chart.selectRow(row);
         int column = 0;
-        const auto put = [&](const QString& label, double value, const QString& rowLabel) {
+        const auto put = [&](const QString& label, double value) {
             chart.selectColumn(++column);
             chart.setColumnLabel(label);
             chart.setValue(static_cast<float>(value));
-            chart.setRowLabel(rowLabel + day);
         };
         if (ticked.meal) {
-            put(QStringLiteral("Meal"), meal, numberText(meal));
+            put(QStringLiteral("Meal"), meal);
         }
         if (ticked.bonus) {
-            put(QStringLiteral("Bonus"), bonus, numberText(meal) + u',' + numberText(bonus));
+            put(QStringLiteral("Bonus"), bonus);
         }
         if (ticked.total) {
-            put(QStringLiteral("Total"), total,
-                numberText(meal) + u',' + numberText(bonus) + u',' + numberText(total));
+            put(QStringLiteral("Total"), total);
+        }
+        // Every ticked box writes the row label, so the last one's is the one that stays: the
+        // meal, then the bonus, then the total, as far as that box.
+        if (column > 0) {
+            QString label = numberText(meal);
+            if (ticked.bonus || ticked.total) {
+                label += u',' + numberText(bonus);
+            }
+            if (ticked.total) {
+                label += u',' + numberText(total);
+            }
+            chart.setRowLabel(label + QStringLiteral(" (") + dayOf(rs) + QStringLiteral(")"));
         }
     }
 }

@@ -6,6 +6,10 @@
 namespace mirtal::reports {
 
 QString numberText(double value) {
+    // Whole numbers, which most values are, take the short way.
+    if (value == std::trunc(value) && std::abs(value) < 1e15) {
+        return QString::number(static_cast<qint64>(value));
+    }
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 

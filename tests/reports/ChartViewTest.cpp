@@ -4,8 +4,6 @@
 
 #include <QBarSeries>
 #include <QBarSet>
-#include <QCategoryAxis>
-#include <QFontMetricsF>
 #include <QLineSeries>
 #include <QTest>
 
@@ -94,7 +92,9 @@ TEST_F(View, DrawsEveryValueOfTheModelAsLinesOrBars) {
     nothingTicked.setFootnoteText(QStringLiteral("  a note"));
     view.draw(nothingTicked);
     EXPECT_TRUE(view.chart()->series().isEmpty());
-    EXPECT_TRUE(view.chart()->axes().isEmpty());
+    for (const QAbstractAxis* axis : view.chart()->axes()) {
+        EXPECT_FALSE(axis->isVisible());
+    }
     EXPECT_EQ(view.chart()->title(), QStringLiteral("Weight Report"));
     EXPECT_EQ(view.property("footnote").toString(), QStringLiteral("  a note"));
     EXPECT_EQ(view.property("rowLabels").toStringList(), nothingTicked.rowLabels());
@@ -110,21 +110,25 @@ TEST_F(View, TwentyYearsOfRowsDrawOnlyTheLabelsThatFitAndKeepTheFullList) {
     qsizetype drawn = 0;
     const auto checkDrawnLabels = [&] {
         const QStringList shown = view.shownRowLabels();
+        const QList<QRectF> rects = view.shownRowLabelRects();
         drawn = shown.size();
         ASSERT_GE(shown.size(), 2);
         EXPECT_EQ(shown.first(), twentyYears.rowLabel(1));
         EXPECT_EQ(shown.last(), twentyYears.rowLabel(7300));
-        auto* axis = qobject_cast<QCategoryAxis*>(view.chart()->axes(Qt::Horizontal).first());
-        ASSERT_NE(axis, nullptr);
-        const QFontMetricsF metrics(axis->labelsFont());
-        const double rowWidth = view.chart()->plotArea().width() / 7300;
-        for (qsizetype i = 1; i < shown.size(); ++i) {
-            const double apart =
-                (axis->endValue(shown[i]) - axis->endValue(shown[i - 1])) * rowWidth;
-            EXPECT_GE(
-                apart,
-                (metrics.horizontalAdvance(shown[i]) + metrics.horizontalAdvance(shown[i - 1])) / 2)
-                << shown[i - 1].toStdString() << " overlaps " << shown[i].toStdString();
+        for (const QString& label : shown) {
+            EXPECT_TRUE(twentyYears.rowLabels().contains(label));
+        }
+        // Whole, inside the chart, under the plot, and apart from each other.
+        const QRectF plot = view.chart()->plotArea();
+        for (qsizetype i = 0; i < rects.size(); ++i) {
+            EXPECT_GE(rects[i].left(), 0);
+            EXPECT_LE(rects[i].right(), view.width());
+            EXPECT_GT(rects[i].top(), plot.bottom());
+            EXPECT_LT(rects[i].bottom(), view.height());
+            if (i > 0) {
+                EXPECT_GT(rects[i].left(), rects[i - 1].right())
+                    << shown[i - 1].toStdString() << " meets " << shown[i].toStdString();
+            }
         }
     };
     checkDrawnLabels();
@@ -133,6 +137,11 @@ TEST_F(View, TwentyYearsOfRowsDrawOnlyTheLabelsThatFitAndKeepTheFullList) {
     QApplication::processEvents();
     checkDrawnLabels();
     EXPECT_GT(drawn, drawnSmall);
+
+    // A week: every label fits.
+    view.draw(days(7, ChartModel::ChartType::Bar2d));
+    QApplication::processEvents();
+    EXPECT_EQ(view.shownRowLabels(), days(7, ChartModel::ChartType::Bar2d).rowLabels());
 }
 
 }  // namespace
