@@ -9,10 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Border.h"
 #include "app/Clock.h"
-#include "app/CurrentUser.h"
-#include "app/HelpTexts.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "reports/ChartView.h"
@@ -20,7 +17,6 @@
 #include "reports/MealReports.h"
 #include "reports/OtherReports.h"
 #include "reports/WindowPrint.h"
-#include "widgets/Colours.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/HoverReset.h"
@@ -82,16 +78,13 @@ QGridLayout* packedGrid(QGroupBox* frame) {
 
 }  // namespace
 
-frmReportMeal::frmReportMeal(app::WindowSwitcher& switcher) : switcher_(switcher) {
-    setObjectName(QStringLiteral("frmReportMeal"));
-    setWindowTitle(QStringLiteral("7. frm Reports"));
+frmReportMeal::frmReportMeal(app::WindowSwitcher& switcher)
+    : switcher_(switcher),
+      frame_(this, switcher, windowNumber, QStringLiteral("7. frm Reports"), QSize(870, 504)) {
     buildControls();
 
     // Load.
-    app::LayoutBorder(this);
-    app::guarded(switcher_.messages(), [this] {
-        app::showCurrentUser(switcher_.session(), switcher_.messages(), LabelUser);
-    });
+    frame_.loadCurrentUser();
     app::guarded(switcher_.messages(), [this] { loadRange(); });
 }
 
@@ -173,23 +166,12 @@ void frmReportMeal::print() {
     printWindow(this, switcher_.messages());
 }
 
-void frmReportMeal::showHelp() {
-    const app::HelpText help = app::helpText(windowNumber);
-    switcher_.showHelp(help.title, help.text);
-}
-
 void frmReportMeal::buildControls() {
-    setFixedSize(870, 484);
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, widgets::colours::lightGrey);
-    setPalette(grey);
     // Frames carry their captions on their top edge, which leaves the band room for three
     // rows of choices in each panel.
     setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 0.5em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-    app::addBorderPictures(this);
 
     // The band: the user, the range and the option panels.
     Frame10 = panel("Frame10", "*****", this);
@@ -202,9 +184,10 @@ void frmReportMeal::buildControls() {
     band->setContentsMargins(5, 0, 5, 2);
     band->setSpacing(1);
 
+    // The user's name stands in the band, beside the range.
     auto* range = new QHBoxLayout;
-    Label1 = label("Label1", "User Name", Frame10);
-    LabelUser = label("LabelUser", "", Frame10);
+    Label1 = frame_.Label1;
+    LabelUser = frame_.LabelUser;
     LabelUser->setMinimumWidth(140);
     Label10 = label("Label10", "Start Date:", Frame10);
     DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), Frame10);
@@ -296,10 +279,10 @@ void frmReportMeal::buildControls() {
     MSChart1->setGeometry(chartAtStart);
     MSChart1->raise();
 
-    const int side = chartLarge.right() + 10;
-    const int sideWidth = width() - side - 14;
-    CmdHelp = button<QPushButton>("CmdHelp", "Help", this);
-    CmdHelp->setGeometry(side, chartLarge.top(), sideWidth, 28);
+    // Help, the total meal panel and the chart's commands stand in one column to the right.
+    CmdHelp = frame_.CmdHelp;
+    const int side = CmdHelp->x();
+    const int sideWidth = CmdHelp->width();
 
     Frame3 = panel("Frame3", "Total Meal", this);
     Frame3->setGeometry(side, chartAtStart.top(), sideWidth, 118);
@@ -321,13 +304,7 @@ void frmReportMeal::buildControls() {
                                          QStringLiteral("Shape7"), this);
     LblPrint->setGeometry(side, chartAtStart.bottom() - 27, sideWidth, twips(300) + 8);
 
-    auto* bar = new widgets::NavigationBar(
-        this, windowNumber, [this](int number) { switcher_.openWindow(number); },
-        [this] { switcher_.closeWindow(windowNumber); });
-    bar->moveTo(QPoint(chartAtStart.left() + 6, height() - 18 - bar->size().height()));
-    QList<widgets::CommandLabel*> atRestOverWindow = bar->labels();
-    atRestOverWindow << LblPrint;
-    widgets::HoverReset::install(this, atRestOverWindow);
+    widgets::HoverReset::install(this, frame_.bar->labels())->add({LblPrint});
 
     connect(LblView, &widgets::CommandLabel::clicked, this, &frmReportMeal::viewMeal);
     connect(LblViewTMeal, &widgets::CommandLabel::clicked, this, &frmReportMeal::viewTotalMeal);
@@ -335,7 +312,6 @@ void frmReportMeal::buildControls() {
     connect(LblViewExercise, &widgets::CommandLabel::clicked, this, &frmReportMeal::viewExercise);
     connect(Command2, &QPushButton::clicked, this, &frmReportMeal::toggleChartSize);
     connect(LblPrint, &widgets::CommandLabel::clicked, this, &frmReportMeal::print);
-    connect(CmdHelp, &QPushButton::clicked, this, &frmReportMeal::showHelp);
 }
 
 }  // namespace mirtal::reports

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/DataWindowFrame.h"
 #include "reports/ChartModel.h"
 #include "reports/ReportRange.h"
 
@@ -94,7 +95,6 @@ class frmReportMeal : public QWidget {
     void viewExercise();
     void toggleChartSize();
     void print();
-    void showHelp();
 
   private:
     void buildControls();
@@ -104,6 +104,7 @@ class frmReportMeal : public QWidget {
     void view(const std::function<void(store::Database&, const ReportRange&)>& report);
 
     app::WindowSwitcher& switcher_;
+    app::DataWindowFrame frame_;
     ChartModel chart_;
 };
 
