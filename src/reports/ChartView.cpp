@@ -28,31 +28,51 @@ constexpr int mostMarkedPoints = 31;
 
 const QMargins chartMargins(8, 4, 8, 4);
 
-struct ValueRange {
+// The value axis: a range a little wider than the values, widened further to whole steps of 1,
+// 2, 2.5 or 5 times a power of ten, with a tick at every step.
+struct ValueScale {
     double low = 0;
     double high = 0;
+    int ticks = 0;
 };
 
-ValueRange rangeOf(const ChartModel& model, bool fromZero) {
-    float low = std::numeric_limits<float>::max();
-    float high = std::numeric_limits<float>::lowest();
+ValueScale scaleOf(const ChartModel& model, bool fromZero) {
+    float min = std::numeric_limits<float>::max();
+    float max = std::numeric_limits<float>::lowest();
     for (int column = 1; column <= model.columnCount(); ++column) {
         const std::vector<float>& values = model.columnValues(column);
-        const auto [min, max] = std::minmax_element(values.begin(), values.end());
-        low = std::min(low, *min);
-        high = std::max(high, *max);
+        const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+        min = std::min(min, *lowest);
+        max = std::max(max, *highest);
     }
+    double low = min;
+    double high = max;
     if (fromZero) {
-        low = std::min(low, 0.0f);
-        high = std::max(high, 0.0f);
+        // Bars stand on 0.
+        low = std::min(low, 0.0);
+        high = std::max(high, 0.0);
     }
     if (low == high) {
-        return {low - 1.0, high + 1.0};
+        low -= 1;
+        high += 1;
     }
-    // A little room keeps the lowest and highest points off the frame of the plot; bars keep
-    // standing on 0.
-    const double room = (double(high) - low) / 20;
-    return {fromZero && low == 0 ? 0.0 : low - room, fromZero && high == 0 ? 0.0 : high + room};
+    // A little room keeps the lowest and highest points off the frame of the plot.
+    const double room = (high - low) / 20;
+    low = fromZero && low == 0 ? 0 : low - room;
+    high = fromZero && high == 0 ? 0 : high + room;
+
+    const double roughStep = (high - low) / 4;
+    const double power = std::pow(10.0, std::floor(std::log10(roughStep)));
+    double step = 10 * power;
+    for (const double multiple : {1.0, 2.0, 2.5, 5.0}) {
+        if (multiple * power >= roughStep) {
+            step = multiple * power;
+            break;
+        }
+    }
+    const double first = std::floor(low / step) * step;
+    const double last = std::ceil(high / step) * step;
+    return {first, last, static_cast<int>(std::lround((last - first) / step)) + 1};
 }
 
 }  // namespace
@@ -136,12 +156,13 @@ void ChartView::draw(const ChartModel& model) {
             series->attachAxis(valueAxis_);
         }
     }
-    // Set after the series are attached, which would otherwise fit the axes to them.
+    // Set after the series are attached, which would otherwise fit the axes to them, and set
+    // once: every change of range lays every point out again.
     rowAxis_->setRange(-0.5, rows - 0.5);
     rowAxis_->setStartValue(-0.5);
-    const ValueRange range = rangeOf(model, bars);
-    valueAxis_->setRange(range.low, range.high);
-    valueAxis_->applyNiceNumbers();
+    const ValueScale scale = scaleOf(model, bars);
+    valueAxis_->setTickCount(scale.ticks);
+    valueAxis_->setRange(scale.low, scale.high);
 
     rowLabelWidth_ = widestRowLabel();
     placeRowLabels();

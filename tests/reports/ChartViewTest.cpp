@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QLineSeries>
 #include <QTest>
+#include <QValueAxis>
 
 #include "reports/ChartModel.h"
 #include "support/QtApplication.h"
@@ -70,12 +71,20 @@ TEST_F(View, DrawsEveryValueOfTheModelAsLinesOrBars) {
     }
     EXPECT_EQ(view.chart()->title(), QStringLiteral("Weight Report"));
     EXPECT_TRUE(view.chart()->legend()->isVisible());
+    // Weights from 70.1 to 74 and the target 72: a scale a little wider, in steps of 2.
+    auto* values = qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Vertical).value(0));
+    ASSERT_NE(values, nullptr);
+    EXPECT_EQ(values->min(), 68);
+    EXPECT_EQ(values->max(), 76);
+    EXPECT_EQ(values->tickCount(), 5);
 
     const ChartModel bars = days(40, ChartModel::ChartType::Bar2d);
     view.draw(bars);
     ASSERT_EQ(view.chart()->series().size(), 1);
     auto* barSeries = qobject_cast<QBarSeries*>(view.chart()->series().first());
     ASSERT_NE(barSeries, nullptr);
+    // Bars stand on 0.
+    EXPECT_EQ(qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Vertical).value(0))->min(), 0);
     ASSERT_EQ(barSeries->count(), 2);
     for (int column = 1; column <= 2; ++column) {
         const QBarSet* set = barSeries->barSets()[column - 1];
