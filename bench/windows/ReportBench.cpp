@@ -241,7 +241,7 @@ void reportArguments(benchmark::internal::Benchmark* b) {
             b->Args({report, kind});
         }
     }
-    b->Unit(benchmark::kMillisecond)->MinTime(0.5);
+    b->Unit(benchmark::kMillisecond)->MinTime(1.0);
 }
 
 BENCHMARK(viewReport)->Apply(reportArguments);

@@ -91,7 +91,6 @@ ChartView::ChartView(const QString& name, QWidget* parent)
     chart()->legend()->setAlignment(Qt::AlignTop);
     chart()->legend()->setVisible(false);
     footnoteItem_->setVisible(false);
-    // Row r is drawn at r - 1 on a range that leaves half a row on either side.
     // The axis draws the grid lines; the view draws the row labels under them.
     rowAxis_->setLabelsVisible(false);
     valueAxis_->setLabelFormat(QStringLiteral("%g"));
@@ -121,6 +120,14 @@ void ChartView::draw(const ChartModel& model) {
         return;
     }
     const bool bars = model.chartType() == ChartModel::ChartType::Bar2d;
+    // Set once and before the series come: every change of range lays every point out again.
+    // Row r is drawn at r - 1 on a range that leaves half a row on either side.
+    rowAxis_->setRange(-0.5, rows - 0.5);
+    rowAxis_->setStartValue(-0.5);
+    const ValueScale scale = scaleOf(model, bars);
+    valueAxis_->setTickCount(scale.ticks);
+    valueAxis_->setRange(scale.low, scale.high);
+
     if (bars) {
         auto* series = new QBarSeries;
         for (int column = 1; column <= columns; ++column) {
@@ -156,14 +163,6 @@ void ChartView::draw(const ChartModel& model) {
             series->attachAxis(valueAxis_);
         }
     }
-    // Set after the series are attached, which would otherwise fit the axes to them, and set
-    // once: every change of range lays every point out again.
-    rowAxis_->setRange(-0.5, rows - 0.5);
-    rowAxis_->setStartValue(-0.5);
-    const ValueScale scale = scaleOf(model, bars);
-    valueAxis_->setTickCount(scale.ticks);
-    valueAxis_->setRange(scale.low, scale.high);
-
     rowLabelWidth_ = widestRowLabel();
     placeRowLabels();
 }
