@@ -1,0 +1,53 @@
+#include "store/DatabaseCheck.h"
+
+#include <QStringList>
+
+#include "store/Tables.h"
+
+namespace mirtal::store {
+
+namespace {
+
+QStringList firstColumn(sqlite3* db, const QByteArray& sql, int column = 0) {
+    QStringList values;
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &raw, nullptr) != SQLITE_OK) {
+        return values;
+    }
+    const StatementHandle stmt(raw);
+    while (sqlite3_step(raw) == SQLITE_ROW) {
+        values << QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(raw, column)));
+    }
+    return values;
+}
+
+}  // namespace
+
+QString databaseProblem(sqlite3* db) {
+    const QStringList integrity = firstColumn(db, "PRAGMA integrity_check");
+    if (integrity != QStringList{QStringLiteral("ok")}) {
+        return QStringLiteral("it is damaged (%1).")
+            .arg(integrity.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(db)) : integrity.front());
+    }
+    for (const Table& table : tables()) {
+        const QString name = QString::fromLatin1(table.name.data(), table.name.size());
+        // table_info gives one row per column: its position, then its name.
+        const QStringList found =
+            firstColumn(db, "PRAGMA table_info(\"" + name.toLatin1() + "\")", 1);
+        if (found.isEmpty()) {
+            return QStringLiteral("it has no table %1.").arg(name);
+        }
+        QStringList expected;
+        for (const Column& column : table.columns) {
+            expected << QString::fromLatin1(column.name.data(), column.name.size());
+        }
+        if (found.join(u',').compare(expected.join(u','), Qt::CaseInsensitive) != 0) {
+            return QStringLiteral("its table %1 has the columns %2 instead of %3.")
+                .arg(name, found.join(QStringLiteral(", ")), expected.join(QStringLiteral(", ")));
+        }
+    }
+    return {};
+}
+
+}  // namespace mirtal::store

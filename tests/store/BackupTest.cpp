@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "store/Backup.h"
+#include "store/KeyedOpen.h"
+#include "store/schema/DeliveredDatabase.h"
+#include "support/DatabaseDump.h"
+#include "support/QtPrinters.h"
+#include "support/SampleRows.h"
+#include "support/TestDatabase.h"
+
+namespace mirtal {
+namespace {
+
+using store::Replace;
+
+const QString password =
+    store::parseConnectionString(store::buildConnectionString(QString())).password;
+
+store::ConnectionSettings settingsFor(const QString& folder) {
+    return store::parseConnectionString(store::buildConnectionString(folder));
+}
+
+QByteArray readFile(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& file, const QByteArray& bytes) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// The names and contents of every file in a folder, hidden ones too.
+QStringList folderState(const QString& folder) {
+    QStringList state;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        state << name + u' ' +
+                     QCryptographicHash::hash(readFile(dir.filePath(name)),
+                                              QCryptographicHash::Sha256)
+                         .toHex();
+    }
+    return state;
+}
+
+void execute(const QString& file, const char* sql) {
+    QString cause;
+    const store::SqliteHandle db = store::openKeyed(file, password, &cause);
+    ASSERT_TRUE(db) << cause.toStdString();
+    ASSERT_EQ(sqlite3_exec(db.get(), sql, nullptr, nullptr, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db.get());
+}
+
+class Backup : public ::testing::Test {
+  protected:
+    Backup() { testing::addSampleRows(t.db()); }
+
+    QString backupFile() const { return elsewhere.filePath(QStringLiteral("saved.mdb")); }
+    void backup(Replace replace = Replace::Never) {
+        store::backupDatabase(settingsFor(t.directory()), backupFile(), replace);
+    }
+
+    testing::TestDatabase t;
+    QTemporaryDir elsewhere;
+};
+
+TEST_F(Backup, WritesAnEncryptedCopyThatHoldsTheSameRows) {
+    backup();
+
+    EXPECT_EQ(testing::databaseDump(backupFile()), testing::databaseDump(t.file()));
+    EXPECT_FALSE(readFile(backupFile()).startsWith("SQLite format 3"));
+    EXPECT_FALSE(QFile::permissions(backupFile()) &
+                 (QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("saved.mdb")});
+}
+
+TEST_F(Backup, KeepsAFileThatIsThereUnlessToldToReplaceIt) {
+    writeFile(backupFile(), "last year's copy");
+
+    EXPECT_THROW(backup(), store::ExistingFile);
+    EXPECT_EQ(readFile(backupFile()), "last year's copy");
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    backup(Replace::Allowed);
+    EXPECT_EQ(testing::databaseDump(backupFile()), testing::databaseDump(t.file()));
+}
+
+TEST_F(Backup, NeverWritesOverTheDatabaseItself) {
+    const QStringList before = folderState(t.directory());
+    EXPECT_THROW(store::backupDatabase(settingsFor(t.directory()), t.file(), Replace::Allowed),
+                 store::StoreError);
+    EXPECT_EQ(folderState(t.directory()), before);
+}
+
+class Restore : public Backup {
+  protected:
+    Restore() {
+        backup();
+        store::createDeliveredDatabase(current());
+        execute(current(), "INSERT INTO User1 VALUES (7, 'Before')");
+    }
+    QString current() const { return place.filePath(QStringLiteral("Mirtal.mdb")); }
+    void restore(const QString& file) { store::restoreDatabase(settingsFor(place.path()), file); }
+
+    QTemporaryDir place;
+};
+
+TEST_F(Restore, PutsTheCopyInPlaceAndKeepsTheFileItReplaces) {
+    const std::string before = testing::databaseDump(current());
+
+    restore(backupFile());
+
+    EXPECT_EQ(testing::databaseDump(current()), testing::databaseDump(backupFile()));
+    EXPECT_EQ(testing::databaseDump(current() + QStringLiteral(".bak")), before);
+    EXPECT_EQ(QDir(place.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("Mirtal.mdb"), QStringLiteral("Mirtal.mdb.bak")}));
+}
+
+TEST_F(Restore, MakesTheFolderOnAFirstStartAndKeepsNothing) {
+    const QString folder = place.filePath(QStringLiteral("new/Mirtal"));
+
+    store::restoreDatabase(settingsFor(folder), backupFile());
+
+    EXPECT_EQ(testing::databaseDump(QDir(folder).filePath(QStringLiteral("Mirtal.mdb"))),
+              testing::databaseDump(backupFile()));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Mirtal.mdb")});
+}
+
+// The file that is there is kept byte for byte even when it no longer opens: that is when
+// people restore.
+TEST_F(Restore, KeepsACurrentFileThatNoLongerOpensAsItIs) {
+    const QByteArray damaged(20000, 'x');
+    writeFile(current(), damaged);
+
+    restore(backupFile());
+
+    EXPECT_EQ(readFile(current() + QStringLiteral(".bak")), damaged);
+    EXPECT_EQ(testing::databaseDump(current()), testing::databaseDump(backupFile()));
+}
+
+// A program killed halfway through a write leaves the old pages in a journal beside the
+// file. That journal belongs to the old file: laid on the restored one it would ruin it.
+TEST_F(Restore, AWriteCutShortInTheCurrentFileStaysWithThatFile) {
+    const std::string committed = testing::databaseDump(current());
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        QString cause;
+        const store::SqliteHandle db = store::openKeyed(current(), password, &cause);
+        sqlite3_exec(db.get(), "PRAGMA cache_size = 10; BEGIN", nullptr, nullptr, nullptr);
+        for (int key = 100; key < 2100; ++key) {
+            const QByteArray sql = "INSERT INTO User1 VALUES (" + QByteArray::number(key) + ", '" +
+                                   QByteArray(200, 'n') + "')";
+            sqlite3_exec(db.get(), sql.constData(), nullptr, nullptr, nullptr);
+        }
+        _exit(0);  // no commit, no rollback
+    }
+    waitpid(child, nullptr, 0);
+    ASSERT_TRUE(QFile::exists(current() + QStringLiteral("-journal")));
+
+    restore(backupFile());
+
+    EXPECT_EQ(testing::databaseDump(current()), testing::databaseDump(backupFile()));
+    EXPECT_FALSE(QFile::exists(current() + QStringLiteral("-journal")));
+    EXPECT_EQ(testing::databaseDump(current() + QStringLiteral(".bak")), committed);
+}
+
+struct BadCopy {
+    const char* name;
+    std::function<void(const QString& file)> spoil;  // given a sound copy
+    const char* cause;
+};
+
+void PrintTo(const BadCopy& copy, std::ostream* os) {
+    *os << copy.name;
+}
+
+class RestoreRefusal : public Restore, public ::testing::WithParamInterface<BadCopy> {};
+
+TEST_P(RestoreRefusal, LeavesTheDatabaseAsItWas) {
+    const QString copy = elsewhere.filePath(QStringLiteral("copy.mdb"));
+    ASSERT_TRUE(QFile::copy(backupFile(), copy));
+    GetParam().spoil(copy);
+    const QStringList before = folderState(place.path());
+
+    try {
+        restore(copy);
+        ADD_FAILURE() << "restored";
+    } catch (const store::StoreError& e) {
+        EXPECT_TRUE(e.description().contains(QLatin1String(GetParam().cause)))
+            << e.description().toStdString();
+    }
+    EXPECT_EQ(folderState(place.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Copies, RestoreRefusal,
+    ::testing::Values(
+        BadCopy{"Missing", [](const QString& file) { QFile::remove(file); }, "is not a file"},
+        BadCopy{"OtherPassword",
+                [](const QString& file) {
+                    QFile::remove(file);
+                    QString cause;
+                    const store::SqliteHandle db = store::openKeyed(
+                        file, QStringLiteral("other"), &cause, store::OpenMode::CreateIfMissing);
+                    sqlite3_exec(db.get(), "CREATE TABLE User1 (UserID INTEGER)", nullptr, nullptr,
+                                 nullptr);
+                },
+                "password is wrong"},
+        BadCopy{"NotADatabase", [](const QString& file) { writeFile(file, QByteArray(9000, 'x')); },
+                "not a database"},
+        BadCopy{"Damaged",
+                [](const QString& file) {
+                    QFile f(file);
+                    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+                    f.seek(f.size() - 600);
+                    f.write(QByteArray(100, '\0'));
+                },
+                "cannot be restored"},
+        BadCopy{"TableMissing",
+                [](const QString& file) { execute(file, "DROP TABLE DailySnackingInput"); },
+                "no table DailySnackingInput"},
+        BadCopy{"OtherColumns",
+                [](const QString& file) {
+                    execute(file, "ALTER TABLE PulseWeight ADD COLUMN Mood TEXT");
+                },
+                "PulseWeight has the columns"},
+        BadCopy{"HalfWritten",
+                [](const QString& file) { writeFile(file + QStringLiteral("-journal"), "j"); },
+                "middle of a write"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace mirtal
