@@ -1,17 +1,46 @@
 #include <QApplication>
+#include <QTextStream>
 
 #include "Windows.h"
 #include "app/Application.h"
+#include "app/CommandLine.h"
+#include "app/QuitWhenShown.h"
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("Mirtal"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MIRTAL_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    // Work on the terminal needs no display, so it starts no windowing system either.
+    if (mirtal::app::asksForTerminalWork(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        return mirtal::app::runTerminalWork(QCoreApplication::arguments(),
+                                            QCoreApplication::applicationDirPath(), out, err);
+    }
     QApplication qtApplication(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Mirtal"));
+    const std::optional<mirtal::app::WindowStart> start =
+        mirtal::app::windowStart(QCoreApplication::arguments(), err);
+    if (!start) {
+        return 2;
+    }
     mirtal::app::DialogMessages messages;
     mirtal::app::DesktopLinkOpener links;
     mirtal::app::Application application(QCoreApplication::applicationDirPath(), messages, links);
     mirtal::registerWindows(application.switcher());
     if (!application.start()) {
         return 1;
+    }
+    if (start->quitWhenShown) {
+        // Quitting closes the windows, so the caption is read while the window is there.
+        QWidget& userWindow = *application.switcher().loadedWindow(1);
+        const QString caption = userWindow.windowTitle();
+        const mirtal::app::QuitWhenShown quit(userWindow);
+        QApplication::exec();
+        if (!quit.shown()) {
+            return 1;
+        }
+        out << caption << '\n';
+        return 0;
     }
     return QApplication::exec();
 }

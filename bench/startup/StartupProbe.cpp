@@ -1,26 +1,10 @@
 // Starts the program as main() does, on the database in the folder given, and ends as soon
 // as the user window has been exposed on screen and its first paint has run.
 #include <QApplication>
-#include <QEvent>
-#include <QWindow>
 
 #include "Windows.h"
 #include "app/Application.h"
-
-namespace {
-
-class QuitWhenExposed final : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose) {
-            // The paint that the exposure asks for is queued before this quit.
-            QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
+#include "app/QuitWhenShown.h"
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
@@ -31,10 +15,9 @@ int main(int argc, char** argv) {
     mirtal::app::DesktopLinkOpener links;
     mirtal::app::Application application(QString::fromLocal8Bit(argv[1]), messages, links);
     mirtal::registerWindows(application.switcher());
-    QuitWhenExposed quitWhenExposed;
     if (!application.start()) {
         return 1;
     }
-    application.switcher().loadedWindow(1)->windowHandle()->installEventFilter(&quitWhenExposed);
+    const mirtal::app::QuitWhenShown quitWhenShown(*application.switcher().loadedWindow(1));
     return QApplication::exec();
 }

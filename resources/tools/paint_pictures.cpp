@@ -1,6 +1,9 @@
-// Paints Mirtal's border pieces, toolbar icons and application icon (with copies for the manual).
-// Build and run (not part of the CMake build; the PNGs it writes are committed):
-//   g++ -std=c++20 -fPIC paint_pictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o paint_pictures
+// Paints Mirtal's border pieces, toolbar icons and application icon (with copies for the manual,
+// and the icon in the desktop's sizes and as a drawing that scales).
+// Build and run (not part of the CMake build; the pictures it writes are committed; Qt Svg comes
+// with the Debian package qt6-svg-dev):
+//   g++ -std=c++20 -fPIC paint_pictures.cpp $(pkg-config --cflags --libs Qt6Gui Qt6Svg) \
+//       -o paint_pictures
 //   QT_QPA_PLATFORM=offscreen ./paint_pictures resources
 #include <QDir>
 #include <QGuiApplication>
@@ -8,6 +11,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -335,10 +339,11 @@ QImage iconReport() {
     return img;
 }
 
-// The application icon: a heart with a pulse line and a leaf on a steel-blue tile.
-QImage appIcon() {
-    QImage img = canvas(128);
-    QPainter p(&img);
+// The application icon: a heart with a pulse line and a leaf on a steel-blue tile, drawn on
+// 128 x 128 units.
+constexpr int kIconUnits = 128;
+
+void paintAppIcon(QPainter& p) {
     begin(p);
     QLinearGradient tile(0, 0, 0, 128);
     tile.setColorAt(0, QColor(92, 140, 196));
@@ -377,7 +382,31 @@ QImage appIcon() {
     p.drawPath(leaf);
     p.setPen(pen(QColor(210, 240, 215), 2));
     p.drawLine(QPointF(90, 36), QPointF(110, 18));
+}
+
+QImage appIcon(int size) {
+    QImage img = canvas(size);
+    QPainter p(&img);
+    p.scale(double(size) / kIconUnits, double(size) / kIconUnits);
+    paintAppIcon(p);
     return img;
+}
+
+// The icon in every size of the desktops' icon theme, and drawn to scale for any other.
+void saveDesktopIcons(const QDir& out) {
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QString("icons/hicolor/%1x%1/apps").arg(size);
+        out.mkpath(folder);
+        appIcon(size).save(out.filePath(folder + "/mirtal.png"));
+    }
+    out.mkpath("icons/hicolor/scalable/apps");
+    QSvgGenerator svg;
+    svg.setFileName(out.filePath("icons/hicolor/scalable/apps/mirtal.svg"));
+    svg.setSize(QSize(kIconUnits, kIconUnits));
+    svg.setViewBox(QRect(0, 0, kIconUnits, kIconUnits));
+    svg.setTitle("Mirtal");
+    QPainter p(&svg);
+    paintAppIcon(p);
 }
 
 }  // namespace
@@ -400,7 +429,8 @@ int main(int argc, char** argv) {
         icons[i].save(out.filePath("toolbar/" + name));
         icons[i].save(out.filePath("site/img/" + name));  // the manual shows the toolbar too
     }
-    appIcon().save(out.filePath("mirtal.png"));
-    appIcon().save(out.filePath("site/img/mirtal.png"));
+    appIcon(kIconUnits).save(out.filePath("mirtal.png"));
+    appIcon(kIconUnits).save(out.filePath("site/img/mirtal.png"));
+    saveDesktopIcons(out);
     return 0;
 }

@@ -9,26 +9,28 @@
 namespace mirtal::app {
 
 Application::Application(const QString& applicationDirectory, Messages& messages, LinkOpener& links)
-    : applicationDirectory_(applicationDirectory),
-      session_(applicationDirectory),
+    : installation_(locateInstallation(applicationDirectory)),
+      session_(installation_.dataFolder),
       messages_(messages),
-      switcher_(session_, messages, links, applicationDirectory) {
+      switcher_(session_, messages, links, installation_.pagesFolder) {
     loadResources();
 }
 
 bool Application::start() {
     const QString file =
-        store::parseConnectionString(store::buildConnectionString(applicationDirectory_))
+        store::parseConnectionString(store::buildConnectionString(installation_.dataFolder))
             .dataSource;
-    if (copyLock_.take(file) == SingleCopyLock::Outcome::HeldByAnotherCopy) {
-        messages_.inform(
-            QStringLiteral("The database file %1 cannot be opened: it is open in another copy of "
-                           "Mirtal. Close that copy first, then start again.")
-                .arg(QDir::toNativeSeparators(file)),
-            Messages::defaultTitle, Messages::Icon::Critical);
-        return false;
-    }
     try {
+        // The first start of an installed program makes the file that the lock is taken on.
+        provideDatabase(installation_);
+        if (copyLock_.take(file) == SingleCopyLock::Outcome::HeldByAnotherCopy) {
+            messages_.inform(
+                QStringLiteral("The database file %1 cannot be opened: it is open in another "
+                               "copy of Mirtal. Close that copy first, then start again.")
+                    .arg(QDir::toNativeSeparators(file)),
+                Messages::defaultTitle, Messages::Icon::Critical);
+            return false;
+        }
         session_.OpenConnection();
     } catch (const store::StoreError& error) {
         messages_.inform(error.description(), Messages::defaultTitle, Messages::Icon::Critical);

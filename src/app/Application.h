@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/Installation.h"
 #include "app/SingleCopyLock.h"
 #include "app/WindowSwitcher.h"
 #include "store/Session.h"
@@ -11,18 +12,20 @@ namespace mirtal::app {
 // The program's shared state and its window switcher, and the start-up sequence.
 class Application {
   public:
+    // The program's folder decides where the database and the pages are (Installation.h).
     Application(const QString& applicationDirectory, Messages& messages, LinkOpener& links);
 
-    // Opens the database and shows the user window alone, centred on the screen. When the
-    // database cannot be opened, or another copy of the program has it open, the user is
-    // told which file and why, and false comes back.
+    // Opens the database (an installed program's first start copies it into place first) and
+    // shows the user window alone, centred on the screen. When the database cannot be opened,
+    // or another copy of the program has it open, the user is told which file and why, and
+    // false comes back.
     bool start();
 
     store::Session& session() { return session_; }
     WindowSwitcher& switcher() { return switcher_; }
 
   private:
-    QString applicationDirectory_;
+    Installation installation_;
     SingleCopyLock copyLock_;
     store::Session session_;
     Messages& messages_;

@@ -37,6 +37,7 @@ class WindowSwitcher : public QObject {
     store::Session& session() { return session_; }
     Messages& messages() { return messages_; }
     LinkOpener& links() { return links_; }
+    // The folder that holds the site/ pages: the program's own, or the installed data files.
     const QString& applicationDirectory() const { return applicationDirectory_; }
 
     // The menu, the toolbar and the navigation bars: store N, CloseOtherWindows, show the

@@ -165,9 +165,6 @@ CsvExportResult exportCsv(const ConnectionSettings& database, const QString& fol
             }
         }
     }
-    if (!QDir().mkpath(folder)) {
-        throw StoreError(QStringLiteral("The folder %1 cannot be made.").arg(native(folder)));
-    }
     QString cause;
     const SqliteHandle db = openKeyed(database.dataSource, database.password, &cause);
     if (!db) {
@@ -183,6 +180,9 @@ CsvExportResult exportCsv(const ConnectionSettings& database, const QString& fol
         userName ? usersNamed(db.get(), *userName, &result.users) : QByteArray();
     if (!userName) {
         result.users = userCount(db.get());
+    }
+    if (!QDir().mkpath(folder)) {
+        throw StoreError(QStringLiteral("The folder %1 cannot be made.").arg(native(folder)));
     }
     for (const Table& table : tables()) {
         result.rows += writeTable(db.get(), table, userIds, fileFor(folder, table));

@@ -1,0 +1,211 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include "app/Installation.h"
+#include "store/Backup.h"
+#include "store/CsvExport.h"
+#include "store/StoreError.h"
+
+namespace mirtal::app {
+
+namespace {
+
+const QString command = QStringLiteral("mirtal");
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and end.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and end.")};
+    QCommandLineOption exportCsv{
+        QStringLiteral("export-csv"),
+        QStringLiteral("Write each table as a CSV file into DIR (made when missing): days as "
+                       "ISO dates, numbers as stored."),
+        QStringLiteral("DIR")};
+    QCommandLineOption user{QStringLiteral("user"),
+                            QStringLiteral("With --export-csv: only the rows of the user NAME."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption backup{
+        QStringLiteral("backup"),
+        QStringLiteral("Write an encrypted copy of the database to FILE and check it."),
+        QStringLiteral("FILE")};
+    QCommandLineOption restore{
+        QStringLiteral("restore"),
+        QStringLiteral("Put the copy FILE in place of the database; the database so far is "
+                       "kept as Mirtal.mdb.bak beside it."),
+        QStringLiteral("FILE")};
+    QCommandLineOption force{
+        QStringLiteral("force"),
+        QStringLiteral("With --export-csv or --backup: replace files that are there already.")};
+    QCommandLineOption quitWhenShown{QStringLiteral("quit-when-shown")};
+    QCommandLineParser parser;
+
+    Options() {
+        quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.setApplicationDescription(QStringLiteral(
+            "Mirtal, a coach for fitness and diet. Without options it opens its windows; each "
+            "option below does its work on the terminal and ends without a window."));
+        parser.addOptions({help, version, exportCsv, user, backup, restore, force, quitWhenShown});
+    }
+
+    // Reads the arguments; tells `err` what is wrong with them and gives false.
+    bool read(const QStringList& arguments, QTextStream& err) {
+        if (!parser.parse(arguments)) {
+            return usage(err, parser.errorText());
+        }
+        if (!parser.positionalArguments().isEmpty()) {
+            return usage(err, QStringLiteral("Unexpected argument '%1'.")
+                                  .arg(parser.positionalArguments().front()));
+        }
+        return true;
+    }
+
+    static bool usage(QTextStream& err, const QString& problem) {
+        err << command << ": " << problem << "\nTry '" << command << " --help'.\n";
+        return false;
+    }
+};
+
+// One of --export-csv, --backup and --restore, and only the options that go with it.
+bool checkCombination(Options& o, QTextStream& err) {
+    const QCommandLineParser& p = o.parser;
+    const int actions =
+        int(p.isSet(o.exportCsv)) + int(p.isSet(o.backup)) + int(p.isSet(o.restore));
+    if (actions != 1) {
+        return Options::usage(err,
+                              QStringLiteral("Give one of --export-csv, --backup and --restore."));
+    }
+    if (p.isSet(o.user) && !p.isSet(o.exportCsv)) {
+        return Options::usage(err, QStringLiteral("--user goes with --export-csv."));
+    }
+    if (p.isSet(o.force) && p.isSet(o.restore)) {
+        return Options::usage(err, QStringLiteral("--force goes with --export-csv or --backup."));
+    }
+    if (p.isSet(o.quitWhenShown)) {
+        return Options::usage(err, QStringLiteral("--quit-when-shown starts the windows."));
+    }
+    for (const QCommandLineOption* valued : {&o.exportCsv, &o.backup, &o.restore, &o.user}) {
+        if (p.isSet(*valued) && p.value(*valued).isEmpty()) {
+            return Options::usage(
+                err, QStringLiteral("--%1 needs a value.").arg(valued->names().front()));
+        }
+    }
+    return true;
+}
+
+QString absolute(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+QString whose(const store::CsvExportResult& result, const std::optional<QString>& userName) {
+    if (userName && result.users == 1) {
+        return QStringLiteral("of the user %1").arg(*userName);
+    }
+    if (userName) {
+        return QStringLiteral("of the %1 users named %2").arg(result.users).arg(*userName);
+    }
+    return result.users == 1 ? QStringLiteral("of the 1 user")
+                             : QStringLiteral("of all %1 users").arg(result.users);
+}
+
+// The usage line names the program as people type it rather than by its full path.
+QString helpText(const QCommandLineParser& parser) {
+    QString help = parser.helpText();
+    const QString program = QCoreApplication::arguments().value(0);
+    const qsizetype at = program.isEmpty() ? -1 : help.indexOf(program);
+    return at < 0 ? help : help.replace(at, program.size(), command);
+}
+
+}  // namespace
+
+bool asksForTerminalWork(int argc, const char* const* argv) {
+    static const QSet<QString> longNames{QStringLiteral("help"),       QStringLiteral("version"),
+                                         QStringLiteral("export-csv"), QStringLiteral("user"),
+                                         QStringLiteral("backup"),     QStringLiteral("restore"),
+                                         QStringLiteral("force")};
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == u"--") {
+            break;
+        }
+        if (argument == u"-h" || argument == u"-v" || argument == u"-?") {
+            return true;
+        }
+        if (argument.startsWith(u"--") && longNames.contains(argument.mid(2).section(u'=', 0, 0))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int runTerminalWork(const QStringList& arguments, const QString& programFolder, QTextStream& out,
+                    QTextStream& err) {
+    Options o;
+    if (!o.read(arguments, err)) {
+        return 2;
+    }
+    const QCommandLineParser& p = o.parser;
+    if (p.isSet(o.help)) {
+        out << helpText(p);
+        return 0;
+    }
+    if (p.isSet(o.version)) {
+        out << "Mirtal " << MIRTAL_VERSION << '\n';
+        return 0;
+    }
+    if (!checkCombination(o, err)) {
+        return 2;
+    }
+    const store::ConnectionSettings database = store::parseConnectionString(
+        store::buildConnectionString(locateInstallation(programFolder).dataFolder));
+    const store::Replace replace =
+        p.isSet(o.force) ? store::Replace::Allowed : store::Replace::Never;
+    try {
+        if (p.isSet(o.exportCsv)) {
+            const QString folder = absolute(p.value(o.exportCsv));
+            const std::optional<QString> userName =
+                p.isSet(o.user) ? std::optional(p.value(o.user)) : std::nullopt;
+            const store::CsvExportResult result =
+                store::exportCsv(database, folder, userName, replace);
+            out << "Wrote " << result.files << " CSV files with " << result.rows << " rows "
+                << whose(result, userName) << " to " << folder << ".\n";
+        } else if (p.isSet(o.backup)) {
+            const QString file = absolute(p.value(o.backup));
+            store::backupDatabase(database, file, replace);
+            out << "Wrote an encrypted copy of " << QDir::toNativeSeparators(database.dataSource)
+                << " to " << file << " and checked it.\n";
+        } else {
+            const QString file = absolute(p.value(o.restore));
+            const bool keeps = QFileInfo::exists(database.dataSource);
+            store::restoreDatabase(database, file);
+            out << "Restored " << file << " as " << QDir::toNativeSeparators(database.dataSource);
+            if (keeps) {
+                out << "; the database so far is kept as "
+                    << QDir::toNativeSeparators(store::keptFileName(database));
+            }
+            out << ".\n";
+        }
+    } catch (const store::ExistingFile& e) {
+        err << command << ": " << e.description() << " Add --force to replace it.\n";
+        return 1;
+    } catch (const store::StoreError& e) {
+        err << command << ": " << e.description() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+std::optional<WindowStart> windowStart(const QStringList& arguments, QTextStream& err) {
+    Options o;
+    if (!o.read(arguments, err)) {
+        return std::nullopt;
+    }
+    return WindowStart{o.parser.isSet(o.quitWhenShown)};
+}
+
+}  // namespace mirtal::app

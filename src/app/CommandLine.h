@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+namespace mirtal::app {
+
+// The program's command line. Without arguments the program opens its windows as always;
+// --help, --version, --export-csv, --backup and --restore do their work on the terminal,
+// print one line (or the help) and end without opening a window, so they need no display.
+
+// True when the arguments name one of the terminal options; the program then starts no
+// windows. Decided before anything else, on the arguments as given.
+bool asksForTerminalWork(int argc, const char* const* argv);
+
+// Does the work the arguments ask for on the database of the program in `programFolder`.
+// Returns the exit code: 0 done, 1 the work failed, 2 the arguments are wrong.
+int runTerminalWork(const QStringList& arguments, const QString& programFolder, QTextStream& out,
+                    QTextStream& err);
+
+// What the arguments left once the windowing system took its own ask of a start with
+// windows. Tells `err` what is wrong and gives nothing back when they make no sense.
+struct WindowStart {
+    // The user window's caption goes to the terminal once it is on screen, and the program
+    // ends: shows that an installed program starts, without anyone to close it.
+    bool quitWhenShown = false;
+};
+std::optional<WindowStart> windowStart(const QStringList& arguments, QTextStream& err);
+
+}  // namespace mirtal::app
