@@ -99,7 +99,9 @@ qint64 writeTable(sqlite3* db, const Table& table, const QByteArray& userIds, co
     sql += " ORDER BY 1";
 
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
+    // Health records in plain text: only their owner reads them.
+    if (!out.open(QIODevice::WriteOnly) ||
+        !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         throw StoreError(
             QStringLiteral("%1 cannot be written: %2.").arg(native(file), out.errorString()));
     }

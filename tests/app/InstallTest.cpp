@@ -2,9 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "app/Installation.h"
 #include "store/Session.h"
 #include "support/DatabaseDump.h"
 #include "support/QtPrinters.h"
@@ -93,6 +96,38 @@ TEST(Install, RunsFromThePrefixWithTheDatabaseInThePersonsDataFolder) {
     QFile users(QDir(csv).filePath(QStringLiteral("User1.csv")));
     ASSERT_TRUE(users.open(QIODevice::ReadOnly));
     EXPECT_EQ(users.readAll(), "UserID,UserName\r\n2,O`Neil\r\n");
+}
+
+void touch(const QString& file) {
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile(file).open(QIODevice::WriteOnly);
+}
+
+// A database beside the program wins, as in the build folder; an installed program without
+// one uses the person's data folder and finds its pages with the template.
+TEST(Install, TheProgramsFolderDecidesWhereTheFilesAre) {
+    QTemporaryDir prefix;
+    const QDir root(prefix.path());
+    const QString bin = root.filePath(QStringLiteral("bin"));
+    const QString shared = root.filePath(QStringLiteral("share/mirtal"));
+    touch(QDir(shared).filePath(QStringLiteral("Mirtal.mdb")));
+    QDir().mkpath(bin);
+
+    const app::Installation installed = app::locateInstallation(bin);
+    EXPECT_EQ(installed.dataFolder,
+              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    EXPECT_EQ(installed.pagesFolder, shared);
+    EXPECT_EQ(installed.templateFile, QDir(shared).filePath(QStringLiteral("Mirtal.mdb")));
+
+    touch(QDir(bin).filePath(QStringLiteral("Mirtal.mdb")));
+    const app::Installation beside = app::locateInstallation(bin);
+    EXPECT_EQ(beside.dataFolder, bin);
+    EXPECT_EQ(beside.pagesFolder, bin);
+    EXPECT_EQ(beside.templateFile, QString());
+
+    const app::Installation buildFolder = app::locateInstallation(shared);
+    EXPECT_EQ(buildFolder.dataFolder, shared);
+    EXPECT_EQ(buildFolder.templateFile, QString());
 }
 
 }  // namespace

@@ -69,6 +69,8 @@ TEST_F(CsvExport, WritesEveryTableWithDaysAsIsoDatesAndNumbersAsStored) {
               "DSID,UserID,MealDate,Snacking,Water\r\n1,1,2026-12-08,2,4\r\n");
     EXPECT_TRUE(csv("SetMealPoint").startsWith("MID,SubID,MealName,Score\r\n"));
     EXPECT_EQ(csv("SetMealPoint").count("\r\n"), choices() + 1);
+    EXPECT_FALSE(QFile::permissions(out.filePath(QStringLiteral("PulseWeight.csv"))) &
+                 (QFileDevice::ReadGroup | QFileDevice::ReadOther));
 }
 
 // Names are stored with a backquote for each apostrophe; the name on the command line is
