@@ -84,6 +84,8 @@ void backupDatabase(const ConnectionSettings& database, const QString& target, R
                         QStringLiteral("%1 cannot be written: ").arg(native(target)));
         // Health records: only their owner reads the copy.
         QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        // Each page is written once: a large cache would only cost time.
+        sqlite3_exec(destination.get(), "PRAGMA cache_size = 100", nullptr, nullptr, nullptr);
         sqlite3_backup* backup =
             sqlite3_backup_init(destination.get(), "main", source.get(), "main");
         if (backup == nullptr) {
