@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include "app/Installation.h"
+#include "app/SingleCopyLock.h"
 #include "store/Backup.h"
 #include "store/CsvExport.h"
 #include "store/StoreError.h"
@@ -181,6 +182,14 @@ int runTerminalWork(const QStringList& arguments, const QString& programFolder, 
                 << " to " << file << " and checked it.\n";
         } else {
             const QString file = absolute(p.value(o.restore));
+            // A running program would go on writing to the file it opened, which the restore
+            // takes away; held here, the lock also keeps the program from starting meanwhile.
+            SingleCopyLock running;
+            if (running.take(database.dataSource) == SingleCopyLock::Outcome::HeldByAnotherCopy) {
+                err << command << ": " << QDir::toNativeSeparators(database.dataSource)
+                    << " is open in Mirtal. Close the program first, then restore.\n";
+                return 1;
+            }
             const bool keeps = QFileInfo::exists(database.dataSource);
             store::restoreDatabase(database, file);
             out << "Restored " << file << " as " << QDir::toNativeSeparators(database.dataSource);

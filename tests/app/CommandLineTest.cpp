@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "app/CommandLine.h"
+#include "app/SingleCopyLock.h"
 #include "store/Session.h"
 #include "store/schema/DeliveredDatabase.h"
 #include "support/DatabaseDump.h"
@@ -157,6 +158,17 @@ TEST(CommandLine, ReportsWhatWentWrongAndLeavesEverythingAsItWas) {
         } else {
             EXPECT_EQ(outcome.err.count(u'\n'), 1);
         }
+    }
+    {
+        app::SingleCopyLock runningProgram;
+        ASSERT_EQ(runningProgram.take(home.database()), app::SingleCopyLock::Outcome::Taken);
+        const QString copy = work.filePath(QStringLiteral("copy.mdb"));
+        ASSERT_EQ(run(home.path(), {QStringLiteral("--backup"), copy}).code, 0);
+        const Outcome refused = run(home.path(), {QStringLiteral("--restore"), copy});
+        EXPECT_EQ(refused.code, 1);
+        EXPECT_EQ(refused.err, QStringLiteral("mirtal: %1 is open in Mirtal. Close the program "
+                                              "first, then restore.\n")
+                                   .arg(home.database()));
     }
     EXPECT_EQ(readFile(taken), QByteArray());
     EXPECT_FALSE(QFile::exists(out));
