@@ -1,18 +1,26 @@
 #include "reports/ChartView.h"
 
+#include <QAction>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
+#include <QMenu>
+#include <QStandardPaths>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
+#include "reports/ChartFiles.h"
 #include "reports/ChartModel.h"
 #include "reports/LabelThinning.h"
 
@@ -77,11 +85,16 @@ ValueScale scaleOf(const ChartModel& model, bool fromZero) {
 
 }  // namespace
 
-ChartView::ChartView(const QString& name, QWidget* parent)
+ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     : QChartView(parent),
       footnoteItem_(new QGraphicsSimpleTextItem(chart())),
       rowAxis_(new QCategoryAxis),
-      valueAxis_(new QValueAxis) {
+      valueAxis_(new QValueAxis),
+      tell_(std::move(tell)),
+      chooseFile_([this](const QString& caption, const QString& suggested, const QString& filter) {
+          return chooseFileInDialog(caption, suggested, filter);
+      }),
+      saveFolder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     setObjectName(name);
     setFrameShape(QFrame::NoFrame);
     // The chart's own background fills the whole view, square, like a control of its own.
@@ -99,6 +112,67 @@ ChartView::ChartView(const QString& name, QWidget* parent)
     rowAxis_->setVisible(false);
     valueAxis_->setVisible(false);
     connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeRowLabels);
+    buildMenu();
+}
+
+QAction* ChartView::addMenuItem(const char* name, const QString& text) {
+    auto* item = new QAction(text, this);
+    item->setObjectName(QLatin1String(name));
+    addAction(item);
+    return item;
+}
+
+void ChartView::buildMenu() {
+    connect(addMenuItem("savePng", QStringLiteral("Save chart as PNG...")), &QAction::triggered,
+            this, [this] {
+                saveAs(QStringLiteral("Save chart as PNG"), QStringLiteral("png"),
+                       QStringLiteral("PNG pictures (*.png)"), saveChartAsPng);
+            });
+    connect(addMenuItem("savePdf", QStringLiteral("Save chart as PDF...")), &QAction::triggered,
+            this, [this] {
+                saveAs(QStringLiteral("Save chart as PDF"), QStringLiteral("pdf"),
+                       QStringLiteral("PDF documents (*.pdf)"), saveChartAsPdf);
+            });
+    connect(addMenuItem("copyChart", QStringLiteral("Copy chart")), &QAction::triggered, this,
+            [this] { copyChart(this); });
+    addMenuItem("trendSeparator", QString())->setSeparator(true);
+    showTrend_ = addMenuItem("showTrend", QStringLiteral("Show trend"));
+    showTrend_->setCheckable(true);
+    showTrend_->setEnabled(false);
+}
+
+void ChartView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addActions(actions());
+    menu.exec(event->globalPos());
+}
+
+void ChartView::saveAs(const QString& caption, const QString& suffix, const QString& filter,
+                       QString (*save)(QChartView*, const QString&)) {
+    const QString title = chart()->title().isEmpty() ? QStringLiteral("Chart") : chart()->title();
+    const QString path =
+        chooseFile_(caption, QDir(saveFolder_).filePath(title + u'.' + suffix), filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    saveFolder_ = QFileInfo(path).absolutePath();
+    const QString failure = save(this, path);
+    if (!failure.isEmpty()) {
+        tell_(QStringLiteral("The chart could not be saved as ") + QDir::toNativeSeparators(path) +
+              QStringLiteral(": ") + failure + u'.');
+    }
+}
+
+QString ChartView::chooseFileInDialog(const QString& caption, const QString& suggested,
+                                      const QString& filter) {
+    QFileDialog dialog(this, caption, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without its ending gets the one of the chosen type.
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
 }
 
 void ChartView::draw(const ChartModel& model) {

@@ -2,7 +2,10 @@
 
 #include <QChartView>
 #include <QStringList>
+#include <functional>
+#include <utility>
 
+class QAction;
 class QCategoryAxis;
 class QGraphicsSimpleTextItem;
 class QValueAxis;
@@ -16,12 +19,28 @@ class ChartModel;
 // above, the legend, and the footnote under the plot. Every value is in the series; the
 // horizontal axis draws only as many row labels as fit without overlapping, and the full list
 // stays readable in rowLabels, as the footnote does in footnote.
+//
+// Its context menu saves the chart as a PNG or PDF file, copies it to the clipboard and holds
+// the "Show trend" switch, which the window reads when it draws.
 class ChartView : public QChartView {
     Q_OBJECT
     Q_PROPERTY(QStringList rowLabels READ rowLabels)
     Q_PROPERTY(QString footnote READ footnote)
   public:
-    explicit ChartView(const QString& name, QWidget* parent = nullptr);
+    // Tells the user what went wrong; a message box in the program.
+    using Tell = std::function<void(const QString&)>;
+    // Asks where to save the chart: the dialog's caption, the file suggested and the filter of
+    // file types; an empty answer saves nothing.
+    using FileChooser = std::function<QString(const QString& caption, const QString& suggested,
+                                              const QString& filter)>;
+
+    ChartView(const QString& name, Tell tell, QWidget* parent = nullptr);
+
+    // "Show trend": checkable and off at first. The window enables it while the chart shows a
+    // report that has a trend and redraws when it is toggled.
+    QAction* trendAction() const { return showTrend_; }
+    // In place of the save dialog, so that tests can answer it.
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     // Replaces what the chart shows by the model's content.
     void draw(const ChartModel& model);
@@ -35,8 +54,17 @@ class ChartView : public QChartView {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    QAction* addMenuItem(const char* name, const QString& text);
+    void buildMenu();
+    // Asks for a file (`suffix` names its type) and writes the chart into it with `save`,
+    // which answers what went wrong, if anything.
+    void saveAs(const QString& caption, const QString& suffix, const QString& filter,
+                QString (*save)(QChartView*, const QString&));
+    QString chooseFileInDialog(const QString& caption, const QString& suggested,
+                               const QString& filter);
     void placeRowLabels();
     // Keeps room under the plot for the row labels and the footnote, and puts the footnote
     // at the bottom.
@@ -55,6 +83,12 @@ class ChartView : public QChartView {
     // Reused from one placement to the next; those beyond the labels shown are hidden.
     QList<QGraphicsSimpleTextItem*> rowLabelItems_;
     int shownCount_ = 0;
+
+    Tell tell_;
+    FileChooser chooseFile_;
+    // The next dialog opens where the last chart was saved.
+    QString saveFolder_;
+    QAction* showTrend_ = nullptr;
 };
 
 }  // namespace mirtal::reports

@@ -1,5 +1,6 @@
 #include "reports/frmReportMeal.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include "reports/ExerciseReport.h"
 #include "reports/MealReports.h"
 #include "reports/OtherReports.h"
+#include "reports/Trend.h"
 #include "reports/WindowPrint.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
@@ -103,7 +105,8 @@ void frmReportMeal::loadRange() {
     }
 }
 
-void frmReportMeal::view(const std::function<void(store::Database&, const ReportRange&)>& report) {
+void frmReportMeal::view(const std::function<void(store::Database&, const ReportRange&)>& report,
+                         bool measured) {
     const bool drawn = app::guarded(switcher_.messages(), [&] {
         store::Session& session = switcher_.session();
         chart_.setChartType(OptBarChart->isChecked() ? ChartModel::ChartType::Bar2d
@@ -111,6 +114,20 @@ void frmReportMeal::view(const std::function<void(store::Database&, const Report
         report(session.db(), {session.userIdText(), DTPicker1->date(), DTPicker2->date()});
     });
     if (drawn) {
+        // A range without measurements cuts the chart down to a single series, which is no
+        // measurement: it gets no trend.
+        hasTrend_ = measured && chart_.columnCount() == 2;
+        drawChart();
+    }
+}
+
+// The trend is added to what is drawn, never to the report itself, so the chart is the
+// report's own whenever the switch is off.
+void frmReportMeal::drawChart() {
+    MSChart1->trendAction()->setEnabled(hasTrend_);
+    if (hasTrend_ && MSChart1->trendAction()->isChecked()) {
+        MSChart1->draw(withTrend(chart_, chart_.columnLabel(1) + QStringLiteral(" trend")));
+    } else {
         MSChart1->draw(chart_);
     }
 }
@@ -141,9 +158,9 @@ void frmReportMeal::viewOthers() {
                                : OptSnack->isChecked()  ? OtherReport::Snacking
                                : OptWater->isChecked()  ? OtherReport::Water
                                                         : OtherReport::Pulse;
-    view([&](store::Database& db, const ReportRange& range) {
-        buildOtherReport(db, range, report, chart_);
-    });
+    view([&](store::Database& db,
+             const ReportRange& range) { buildOtherReport(db, range, report, chart_); },
+         report == OtherReport::Weight || report == OtherReport::Pulse);
 }
 
 void frmReportMeal::viewExercise() {
@@ -275,7 +292,7 @@ void frmReportMeal::buildControls() {
     panels->addWidget(Frame2);
 
     // The large chart is drawn over the band.
-    MSChart1 = new ChartView(QStringLiteral("MSChart1"), this);
+    MSChart1 = new ChartView(QStringLiteral("MSChart1"), switcher_.messages().refusal(), this);
     MSChart1->setGeometry(chartAtStart);
     MSChart1->raise();
 
@@ -312,6 +329,7 @@ void frmReportMeal::buildControls() {
     connect(LblViewExercise, &widgets::CommandLabel::clicked, this, &frmReportMeal::viewExercise);
     connect(Command2, &QPushButton::clicked, this, &frmReportMeal::toggleChartSize);
     connect(LblPrint, &widgets::CommandLabel::clicked, this, &frmReportMeal::print);
+    connect(MSChart1->trendAction(), &QAction::toggled, this, &frmReportMeal::drawChart);
 }
 
 }  // namespace mirtal::reports

@@ -95,17 +95,23 @@ class frmReportMeal : public QWidget {
     void viewExercise();
     void toggleChartSize();
     void print();
+    void drawChart();
 
   private:
     void buildControls();
     void loadRange();
     // One VIEW: the chart type from the Chart Type panel, then the report, then the chart
     // drawn afresh. A store error shows its description and leaves the chart as it was.
-    void view(const std::function<void(store::Database&, const ReportRange&)>& report);
+    // `measured` marks the reports of a daily measurement against its target, which can show
+    // their trend.
+    void view(const std::function<void(store::Database&, const ReportRange&)>& report,
+              bool measured = false);
 
     app::WindowSwitcher& switcher_;
     app::DataWindowFrame frame_;
     ChartModel chart_;
+    // The chart holds a measurement and its target, whose trend "Show trend" adds.
+    bool hasTrend_ = false;
 };
 
 }  // namespace mirtal::reports

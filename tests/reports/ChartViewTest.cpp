@@ -51,7 +51,7 @@ class View : public ::testing::Test {
         QApplication::processEvents();
     }
 
-    ChartView view{QStringLiteral("MSChart1")};
+    ChartView view{QStringLiteral("MSChart1"), [](const QString&) {}};
 };
 
 TEST_F(View, DrawsEveryValueOfTheModelAsLinesOrBars) {

@@ -2,19 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QBarSeries>
+#include <QBarSet>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/Clock.h"
 #include "app/HelpTexts.h"
@@ -264,6 +272,148 @@ TEST_F(ReportWindow, AStoreErrorInAViewIsShownAndTheChartStays) {
     EXPECT_EQ(chart()->rowLabels(), QStringList{"64 (2004/09/10)"});
     click("LblViewExercise");
     EXPECT_EQ(h.messages.shown.size(), 1);
+}
+
+// The chart's context menu, as a right click opens it, item by item: text, and for the
+// checkable ones whether they are ticked; with whether each is enabled.
+QStringList contextMenuOf(ChartView* view) {
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            return;
+        }
+        for (const QAction* item : menu->actions()) {
+            items << (item->isSeparator()
+                          ? QStringLiteral("--")
+                          : item->text() +
+                                (item->isCheckable() ? (item->isChecked() ? QStringLiteral(" [x]")
+                                                                          : QStringLiteral(" [ ]"))
+                                                     : QString()) +
+                                (item->isEnabled() ? QString() : QStringLiteral(" (off)")));
+        }
+        menu->close();
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(40, 40),
+                            view->viewport()->mapToGlobal(QPoint(40, 40)));
+    QApplication::sendEvent(view->viewport(), &click);
+    return items;
+}
+
+QAction* menuItem(ChartView* view, const char* name) {
+    return view->findChild<QAction*>(QLatin1String(name));
+}
+
+// The names of the series drawn, with the values of the last one.
+QStringList seriesNames(const ChartView* view) {
+    QStringList names;
+    for (const QAbstractSeries* series : view->chart()->series()) {
+        if (const auto* bars = qobject_cast<const QBarSeries*>(series)) {
+            for (const QBarSet* set : bars->barSets()) {
+                names << set->label();
+            }
+        } else {
+            names << series->name();
+        }
+    }
+    return names;
+}
+
+TEST_F(ReportWindow, ShowTrendAddsTheSmoothedSeriesToPulseAndWeightReportsAtOnce) {
+    target(1, day(2004, 9, 1), day(2004, 9, 30));
+    progress(1, day(2004, 9, 3), 64);
+    progress(2, day(2004, 9, 10), 54);
+    progress(3, day(2004, 9, 11), 54);
+    frmReportMeal* window = open();
+    EXPECT_EQ(contextMenuOf(chart()), QStringList({"Save chart as PNG...", "Save chart as PDF...",
+                                                   "Copy chart", "--", "Show trend [ ] (off)"}));
+
+    click("LblViewOthers");
+    EXPECT_EQ(seriesNames(chart()), QStringList({"Pulse", "Target Pulse"}));
+    EXPECT_EQ(contextMenuOf(chart()).last(), QStringLiteral("Show trend [ ]"));
+    const qsizetype statements = h.statements.size();
+    menuItem(chart(), "showTrend")->trigger();
+    EXPECT_EQ(seriesNames(chart()), QStringList({"Pulse", "Target Pulse", "Pulse trend"}));
+    auto* trend = qobject_cast<QLineSeries*>(chart()->chart()->series().value(2));
+    ASSERT_NE(trend, nullptr);
+    EXPECT_EQ(trend->points(), QList<QPointF>({{0, 64}, {1, 63}, {2, 62.1f}}));
+    // Drawn from the chart in hand: no statement, and the report itself keeps its two series.
+    EXPECT_EQ(h.statements.size(), statements);
+    EXPECT_EQ(window->chartModel().columnCount(), 2);
+    EXPECT_EQ(chart()->rowLabels(),
+              QStringList({"64 (2004/09/03)", "54 (2004/09/10)", "54 (2004/09/11)"}));
+
+    // Reports without a target have no trend; the switch waits, ticked, for the next one.
+    control<QRadioButton>("OptMorale")->click();
+    click("LblViewOthers");
+    EXPECT_EQ(seriesNames(chart()), QStringList{"Morale"});
+    EXPECT_EQ(contextMenuOf(chart()).last(), QStringLiteral("Show trend [x] (off)"));
+    click("LblViewExercise");
+    EXPECT_FALSE(menuItem(chart(), "showTrend")->isEnabled());
+
+    control<QRadioButton>("OptWeight")->click();
+    control<QRadioButton>("OptBarChart")->click();
+    click("LblViewOthers");
+    EXPECT_EQ(seriesNames(chart()), QStringList({"Weight", "Target Weight", "Weight trend"}));
+
+    // A range without measurements: the chart is cut down, with no trend.
+    control<QDateEdit>("DTPicker1")->setDate(QDate(2005, 1, 1));
+    click("LblViewOthers");
+    EXPECT_EQ(seriesNames(chart()).size(), 1);
+    EXPECT_FALSE(menuItem(chart(), "showTrend")->isEnabled());
+
+    // Off again: the report exactly as it is.
+    control<QDateEdit>("DTPicker1")->setDate(QDate(2004, 9, 1));
+    click("LblViewOthers");
+    menuItem(chart(), "showTrend")->trigger();
+    EXPECT_EQ(seriesNames(chart()), QStringList({"Weight", "Target Weight"}));
+    EXPECT_TRUE(h.messages.shown.isEmpty());
+}
+
+TEST_F(ReportWindow, TheChartIsSavedAsPngOrPdfCopiedAndAFailedSaveSaysSo) {
+    progress(1, day(2004, 9, 10), 64);
+    open();
+    click("LblViewOthers");
+    QTemporaryDir folder;
+    QStringList asked;
+    QString answer;
+    chart()->setFileChooser(
+        [&](const QString& caption, const QString& suggested, const QString& filter) {
+            asked << caption + u'|' + QFileInfo(suggested).fileName() + u'|' + filter;
+            return answer;
+        });
+
+    answer = folder.filePath(QStringLiteral("pulse.png"));
+    menuItem(chart(), "savePng")->trigger();
+    const QImage png(answer);
+    EXPECT_EQ(png.size(), chart()->grab().size());
+    answer = folder.filePath(QStringLiteral("pulse.pdf"));
+    menuItem(chart(), "savePdf")->trigger();
+    QFile pdf(answer);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-" && pdf.size() > 1000) << pdf.size();
+    EXPECT_EQ(asked, QStringList({"Save chart as PNG|Pulse Report.png|PNG pictures (*.png)",
+                                  "Save chart as PDF|Pulse Report.pdf|PDF documents (*.pdf)"}));
+    EXPECT_TRUE(h.messages.shown.isEmpty());
+
+    // Cancelled: nothing written, nothing said.
+    answer.clear();
+    menuItem(chart(), "savePng")->trigger();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(h.messages.shown.isEmpty());
+
+    // A folder that is not there: the message names the file, and the window goes on.
+    answer = folder.filePath(QStringLiteral("gone/pulse.pdf"));
+    menuItem(chart(), "savePdf")->trigger();
+    ASSERT_EQ(h.messages.shown.size(), 1);
+    EXPECT_TRUE(h.messages.texts().first().startsWith(
+        QStringLiteral("The chart could not be saved as ") + answer + QStringLiteral(": ")))
+        << h.messages.texts().first().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(answer));
+    EXPECT_EQ(h.messages.shown.first().title, QStringLiteral("Mirtal"));
+
+    menuItem(chart(), "copyChart")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), chart()->grab().size());
 }
 
 // The pointer over a bare spot of `surface`, where none of its controls is.
