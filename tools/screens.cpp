@@ -1,10 +1,12 @@
 // Saves a picture of each window of the program, started on a fresh database with one user
 // and a week of that user's entries, into the folder given; for looking at layouts without a
 // display.
+#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include "Windows.h"
@@ -117,6 +119,14 @@ int main(int argc, char** argv) {
             size->click();
         }
         save(window, out.filePath(window->objectName() + QStringLiteral(".png")));
+        if (number == 7) {
+            // The weight report with its trend.
+            window->findChild<QRadioButton*>(QStringLiteral("OptWeight"))->click();
+            emit window->findChild<mirtal::widgets::CommandLabel*>(QStringLiteral("LblViewOthers"))
+                ->clicked();
+            window->findChild<QAction*>(QStringLiteral("showTrend"))->trigger();
+            save(window, out.filePath(QStringLiteral("frmReportMeal-trend.png")));
+        }
     }
     const mirtal::app::HelpText help = mirtal::app::helpText(6);
     switcher.showHelp(help.title, help.text);
