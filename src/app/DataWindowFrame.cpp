@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "app/Border.h"
@@ -10,7 +11,10 @@
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "widgets/Colours.h"
+#include "widgets/CommandLabel.h"
+#include "widgets/Grid.h"
 #include "widgets/NavigationBar.h"
+#include "widgets/ReadingOrder.h"
 
 namespace mirtal::app {
 
@@ -29,7 +33,8 @@ DataWindowFrame::DataWindowFrame(QWidget* window, WindowSwitcher& switcher, int 
     : Label1(new QLabel(QStringLiteral("User Name"), window)),
       LabelUser(new QLabel(window)),
       CmdHelp(new QPushButton(QStringLiteral("Help"), window)),
-      switcher_(switcher) {
+      switcher_(switcher),
+      caption_(caption) {
     window->setObjectName(QLatin1String(formNames[windowNumber]));
     window->setWindowTitle(caption);
     window->setAutoFillBackground(true);
@@ -69,6 +74,30 @@ void DataWindowFrame::loadCurrentUser() {
 
 int DataWindowFrame::barTop() const {
     return LabelUser->parentWidget()->height() - margin - bar->size().height();
+}
+
+void DataWindowFrame::setReadingOrder(const QList<QWidget*>& controls) {
+    QList<QWidget*> order = controls;
+    for (widgets::CommandLabel* label : bar->labels()) {
+        order << label;
+    }
+    widgets::setReadingOrder(order);
+    // The caption without its number and form prefix: "6. Frm Progress Log" -> "Progress Log".
+    static const QRegularExpression prefix(QStringLiteral("^\\d+\\.\\s*frm\\s+"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QString subject = QString(caption_).remove(prefix);
+    QWidget* first = nullptr;
+    for (QWidget* control : controls) {
+        if (qobject_cast<widgets::Grid*>(control) && control->accessibleName().isEmpty()) {
+            control->setAccessibleName(subject);
+        }
+        if (!first && control != CmdHelp) {
+            first = control;
+        }
+    }
+    if (first) {
+        first->setFocus();
+    }
 }
 
 }  // namespace mirtal::app

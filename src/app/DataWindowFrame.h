@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -31,6 +32,12 @@ class DataWindowFrame {
     // The top of the navigation bar: the window's own controls end above it.
     int barTop() const;
 
+    // Tab visits the window's controls, Help among them, in the order given, which is the
+    // order a person reads them, and then the bar. The first of them that is not Help has the
+    // focus when the window opens. A grid among them is named after what the window is about
+    // ("Progress Log").
+    void setReadingOrder(const QList<QWidget*>& controls);
+
     QLabel* Label1;
     QLabel* LabelUser;
     QPushButton* CmdHelp;
@@ -38,6 +45,7 @@ class DataWindowFrame {
 
   private:
     WindowSwitcher& switcher_;
+    QString caption_;
 };
 
 }  // namespace mirtal::app

@@ -30,6 +30,8 @@ Form8::Form8(QWidget* parent)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setFont(QFont(QStringLiteral("Verdana"), 9));
     Text1->move(twips(120), twips(600));
+    // The text is read out under the window's title.
+    Label1->setBuddy(Text1);
 
     // Below this the text area would get a negative size.
     setMinimumSize(twips(250) + twips(1500), twips(900) + twips(600));

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "store/KeyAllocator.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/Grid.h"
@@ -171,6 +173,8 @@ void Form2::buildControls() {
     TxtHidID = new QLineEdit(Frame1);
     TxtHidID->setObjectName(QStringLiteral("TxtHidID"));
     TxtHidID->setReadOnly(true);
+    // The key is shown, never typed: Tab passes it by.
+    TxtHidID->setFocusPolicy(Qt::NoFocus);
     TxtHidID->setGeometry(16, 16, 72, 24);
 
     Label2 = new QLabel(QStringLiteral("Excercise Name :"), Frame1);
@@ -192,6 +196,8 @@ void Form2::buildControls() {
     TxtDescription = new QPlainTextEdit(Frame1);
     TxtDescription->setObjectName(QStringLiteral("TxtDescription"));
     TxtDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A description is a line or two of prose: Tab moves on to the next control.
+    TxtDescription->setTabChangesFocus(true);
     TxtDescription->setGeometry(16, 130, 520, 64);
 
     MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), Frame1);
@@ -211,6 +217,12 @@ void Form2::buildControls() {
     LblEdit = command("LblEdit", "&UPDATE", "Shape11", 244);
     LblDelete = command("LblDelete", "&REMOVE", "Shape12", 280);
     LblClear = command("LblClear", "&CLEAR", "Shape13", 316);
+
+    widgets::nameByCaption(Label2, TxtName);
+    widgets::nameByCaption(Label3, CmbIntensity);
+    widgets::nameByCaption(lblDescription, TxtDescription);
+    frame_.setReadingOrder({CmdHelp, TxtName, CmbIntensity, TxtDescription, MSHFlexGrid1, LblAdd,
+                            LblEdit, LblDelete, LblClear});
 
     // The frame, not the window, puts every label of the window back to rest.
     widgets::HoverReset::install(Frame1, frame_.bar->labels())

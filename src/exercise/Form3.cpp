@@ -19,6 +19,7 @@
 #include "exercise/DayPoints.h"
 #include "store/DateText.h"
 #include "store/KeyAllocator.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/CellOverlay.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
@@ -436,6 +437,24 @@ void Form3::buildControls() {
     std::tie(Label12, TxtModerate) = points("Label12", "Moderate :", "TxtModerate", 252, 20);
     std::tie(Label14, TxtDifficult) = points("Label14", "Difficult :", "TxtDifficult", 488, 20);
     std::tie(Label15, TxtTotal) = points("Label15", "Total :", "TxtTotal", 488, 50);
+
+    widgets::nameByCaption(Label10, DTPicker1);
+    widgets::nameByCaption(Label3, ListLight);
+    widgets::nameByCaption(Label7, ListModerate);
+    widgets::nameByCaption(Label9, ListDifficult);
+    widgets::nameByCaption(Label2, TxtCount);
+    widgets::nameByCaption(Label11, TxtLight);
+    widgets::nameByCaption(Label12, TxtModerate);
+    widgets::nameByCaption(Label14, TxtDifficult);
+    widgets::nameByCaption(Label15, TxtTotal);
+    // The arrows on the buttons say nothing when read out.
+    CmdUp->setAccessibleName(QStringLiteral("Up"));
+    CmdDown->setAccessibleName(QStringLiteral("Down"));
+    // The editor of "Times" stands over the grid and is reached from it.
+    txtMark->setAccessibleName(MSHFlexGrid1->textMatrix(0, timesColumn));
+    frame_.setReadingOrder({CmdHelp, DTPicker1, ChkNoExercise, ListLight, ListModerate,
+                            ListDifficult, TxtCount, CmdUp, CmdDown, LblOK, MSHFlexGrid1, txtMark,
+                            TxtLight, TxtModerate, TxtDifficult, TxtTotal});
 
     widgets::HoverReset::install(this, frame_.bar->labels())->add({LblOK});
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "meals/MealTotals.h"
+#include "widgets/AccessibleNames.h"
 
 namespace mirtal::meals {
 
@@ -42,7 +43,7 @@ QLineEdit* CalculationPanel::addField(const char* name, const QString& caption, 
     field->setObjectName(QLatin1String(name));
     field->setReadOnly(true);
     field->setGeometry(left + captionWidth + 4, top, fieldWidth, rowHeight);
-    label->setBuddy(field);
+    widgets::nameByCaption(label, field);
     return field;
 }
 

@@ -21,6 +21,7 @@
 #include "meals/SnackingAndWater.h"
 #include "store/DateText.h"
 #include "store/KeyAllocator.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
@@ -300,7 +301,7 @@ void Form5::buildControls(ScoreLookup& lookup) {
     Label10->setGeometry(440, 34, 44, 28);
     DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), this);
     DTPicker1->setGeometry(488, 34, 124, 28);
-    Label10->setBuddy(DTPicker1);
+    widgets::nameByCaption(Label10, DTPicker1);
 
     buildMealChoice();
     buildEvaluation(lookup);
@@ -328,6 +329,44 @@ void Form5::buildControls(ScoreLookup& lookup) {
 
     MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), this);
     MSHFlexGrid1->setGeometry(40, 426, width() - 80, frame_.barTop() - 10 - 426);
+
+    // The meal down the left, snacking, water and the day's points down the right, the
+    // day's meals below.
+    frame_.setReadingOrder({DTPicker1,
+                            CmdHelp,
+                            OptBreakfast,
+                            OptLunch,
+                            OptDinner,
+                            Check0,
+                            CmbFatIntake,
+                            TxtScore1,
+                            CmbFastSugarIntake,
+                            TxtScore2,
+                            CmbFiberIntake,
+                            TxtScore3,
+                            CmbOverallQuantity,
+                            TxtScore4,
+                            CmbPositiveFoods,
+                            TxtScore5,
+                            Check1,
+                            Check2,
+                            Check3,
+                            LblURL,
+                            LblURL_PF,
+                            LblDailyMeal,
+                            Frame2->CmbSnacking,
+                            Frame2->TxtScore6,
+                            Frame2->CmbWater,
+                            Frame2->TxtScore7,
+                            Frame2->LblSnack,
+                            Frame2->LblEdit,
+                            Frame2->LblDelete,
+                            Frame3->TxtBonus,
+                            Frame3->TxtSnacking,
+                            Frame3->TxtMeal,
+                            Frame3->TxtWater,
+                            Frame3->TxtDayTotal,
+                            MSHFlexGrid1});
 
     widgets::HoverReset::install(Frame5, {LblDailyMeal});
     widgets::HoverReset::install(this, frame_.bar->labels())->add({LblURL, LblURL_PF});

@@ -6,6 +6,7 @@
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "meals/ScoreLookup.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 
 namespace mirtal::meals {
@@ -30,10 +31,13 @@ MealPointList::MealPointList(int category, const QString& caption, const QString
       scoreCaption_(new QLabel(QStringLiteral("Score :"), parent)),
       scoreField_(new QLineEdit(parent)) {
     setObjectName(listName + QStringLiteral("Choices"));
-    caption_->setBuddy(list_);
+    widgets::nameByCaption(caption_, list_);
     scoreField_->setObjectName(scoreName);
     scoreField_->setReadOnly(true);
     scoreCaption_->setBuddy(scoreField_);
+    // Every row has a "Score :"; read out, the field says whose score it is.
+    scoreField_->setAccessibleName(list_->accessibleName() + u' ' +
+                                   widgets::spokenCaption(scoreCaption_->text()));
     connect(list_, &widgets::ChoiceList::dropDown, this, &MealPointList::fill);
     connect(list_, &widgets::ChoiceList::picked, this, &MealPointList::pick);
 }

@@ -9,6 +9,7 @@
 #include "app/WindowSwitcher.h"
 #include "store/DateText.h"
 #include "store/KeyAllocator.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
@@ -237,6 +238,13 @@ void Form4::buildControls() {
     LblEdit = command("LblEdit", "&UPDATE", "Shape11", 210);
     LblDelete = command("LblDelete", "&REMOVE", "Shape12", 248);
     LblClear = command("LblClear", "&CLEAR", "Shape13", 286);
+
+    widgets::nameByCaption(Label10, DTPicker1);
+    widgets::nameByCaption(Label3, CmbMorale);
+    widgets::nameByCaption(Label2, TxtPulse);
+    widgets::nameByCaption(Label4, TxtWeight);
+    frame_.setReadingOrder({CmdHelp, DTPicker1, CmbMorale, TxtPulse, TxtWeight, MSHFlexGrid1,
+                            LblAdd, LblEdit, LblDelete, LblClear});
 
     widgets::HoverReset::install(this, frame_.bar->labels())
         ->add({LblAdd, LblEdit, LblDelete, LblClear});

@@ -19,6 +19,7 @@
 #include "reports/OtherReports.h"
 #include "reports/Trend.h"
 #include "reports/WindowPrint.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/HoverReset.h"
@@ -320,6 +321,16 @@ void frmReportMeal::buildControls() {
     LblPrint = new widgets::CommandLabel(QStringLiteral("LblPrint"), QStringLiteral("&PRINT"),
                                          QStringLiteral("Shape7"), this);
     LblPrint->setGeometry(side, chartAtStart.bottom() - 27, sideWidth, twips(300) + 8);
+
+    widgets::nameByCaption(Label10, DTPicker1);
+    widgets::nameByCaption(Label3, DTPicker2);
+    // The band from left to right, panel by panel; then the chart and the column beside it.
+    frame_.setReadingOrder({DTPicker1,     DTPicker2, CmdHelp,         OptLineChart, OptBarChart,
+                            Check1,        Check2,    Check3,          Check4,       Check5,
+                            Option1,       Option2,   Option3,         Option4,      LblView,
+                            OptWeight,     OptPulse,  OptMorale,       OptSnack,     OptWater,
+                            LblViewOthers, Option6,   LblViewExercise, MSChart1,     ChkMeal,
+                            ChkBonus,      ChkTotal,  LblViewTMeal,    Command2,     LblPrint});
 
     widgets::HoverReset::install(this, frame_.bar->labels())->add({LblPrint});
 

@@ -12,10 +12,12 @@
 #include "app/WindowSwitcher.h"
 #include "store/KeyAllocator.h"
 #include "users/UserRemoval.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/Colours.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/HoverReset.h"
+#include "widgets/ReadingOrder.h"
 #include "widgets/Twips.h"
 
 namespace mirtal::users {
@@ -179,6 +181,11 @@ void Form1::buildControls() {
     CmdHelp = new QPushButton(QStringLiteral("Help"), this);
     CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
     CmdHelp->setGeometry(344, 230, 96, 28);
+
+    widgets::nameByCaption(Label1, CmbUser);
+    widgets::nameByCaption(Label2, TxtUser);
+    widgets::setReadingOrder({CmbUser, LblStart, LblDelete, TxtUser, LblAdd, LblURL, CmdHelp});
+    CmbUser->setFocus();
 
     widgets::HoverReset::install(Frame1, {LblAdd});
     widgets::HoverReset::install(bak, {LblDelete, LblStart, LblURL});

@@ -1,9 +1,14 @@
 #include "widgets/CommandLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QShortcutEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "widgets/Colours.h"
+#include "widgets/CommandLabelAccessibility.h"
 
 namespace mirtal::widgets {
 
@@ -18,6 +23,10 @@ CommandLabel::CommandLabel(const QString& name, const QString& caption, QWidget*
     setBuddy(this);
     // Hover follows the pointer moving over the label, not only entering it.
     setMouseTracking(true);
+    // Only Tab and the access key give the focus: a click leaves it where the person was
+    // typing, as it always has.
+    setFocusPolicy(Qt::TabFocus);
+    installCommandLabelAccessibility();
 }
 
 CommandLabel::CommandLabel(const QString& name, const QString& caption, const QString& shapeName,
@@ -76,13 +85,43 @@ void CommandLabel::setVisible(bool visible) {
 bool CommandLabel::event(QEvent* e) {
     if (e->type() == QEvent::Shortcut) {
         // A letter shared by two labels of one window would click whichever Qt picks; like a
-        // push button, an ambiguous access key clicks nothing.
-        if (!static_cast<QShortcutEvent*>(e)->isAmbiguous()) {
-            emit clicked();
+        // push button, an ambiguous access key clicks nothing but takes the focus to the next
+        // label that carries it, where Enter or Space clicks.
+        if (static_cast<QShortcutEvent*>(e)->isAmbiguous()) {
+            setFocus(Qt::ShortcutFocusReason);
+        } else {
+            click();
         }
         return true;
     }
     return QLabel::event(e);
+}
+
+void CommandLabel::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    const bool clicks = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!clicks || (e->modifiers() & ~Qt::KeypadModifier)) {
+        QLabel::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    // A held key clicks once.
+    if (!e->isAutoRepeat()) {
+        click();
+    }
+}
+
+void CommandLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = rect().adjusted(2, 2, -2, -2);
+    frame.backgroundColor = faceColour();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 void CommandLabel::mouseMoveEvent(QMouseEvent* e) {
@@ -96,13 +135,13 @@ void CommandLabel::mousePressEvent(QMouseEvent* e) {
 }
 
 void CommandLabel::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click =
+    const bool isClick =
         pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     e->accept();
-    if (click) {
+    if (isClick) {
         // Last: a click may close the window and with it this label.
-        emit clicked();
+        click();
     }
 }
 

@@ -11,6 +11,8 @@ namespace mirtal::widgets {
 // A label that acts as a button: a transparent caption over its backing shape, whose fill is
 // the button's face. A link label has no shape and shows its own background instead. The
 // caption's "&" marks the access key: the letter shows underlined and Alt+letter clicks.
+// Tab reaches the label too, which then shows a focus frame inside its face, and Enter or
+// Space clicks it; the colours stay as the pointer left them.
 //
 // The pointer moving over the label lights it (red caption on a white face) and nothing else;
 // only a hover reset surface (HoverReset) puts it back to rest, so several labels can stay lit.
@@ -37,11 +39,16 @@ class CommandLabel : public QLabel {
 
     void setVisible(bool visible) override;
 
+    // What a press of the pointer, a key or an assistive tool comes to.
+    void click() { emit clicked(); }
+
   signals:
     void clicked();
 
   protected:
     bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;

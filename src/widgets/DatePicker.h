@@ -6,7 +6,9 @@ namespace mirtal::widgets {
 
 // A date field shown "yyyy/MM/dd" with a calendar that drops down. closeUp() tells the window
 // that the calendar has closed, the moment the windows reload for the day now shown; a date
-// typed into the field or set from code does not emit it.
+// typed into the field or set from code does not emit it. F4 or Alt+Down opens the calendar
+// as a click on the arrow does. Tab leaves the field, as it leaves every other; the arrows or
+// a typed "/" go from year to month to day.
 class DatePicker : public QDateEdit {
     Q_OBJECT
   public:
@@ -22,6 +24,11 @@ class DatePicker : public QDateEdit {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void openCalendar();
 };
 
 }  // namespace mirtal::widgets

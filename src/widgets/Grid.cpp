@@ -1,6 +1,7 @@
 #include "widgets/Grid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include "store/ResultSet.h"
 #include "widgets/Colours.h"
@@ -41,6 +42,8 @@ Grid::Grid(const QString& name, QWidget* parent) : QTableView(parent), model_(ne
     horizontalHeader()->setSectionsClickable(false);
     // The style's own minimum is wider than a short caption asks for.
     horizontalHeader()->setMinimumSectionSize(narrowColumnWidth());
+    // Tab goes on to the window's next control; the arrows move between cells.
+    setTabKeyNavigation(false);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current, const QModelIndex& previous) {
@@ -51,10 +54,7 @@ Grid::Grid(const QString& name, QWidget* parent) : QTableView(parent), model_(ne
                     emit enterCell(current.row() + 1, current.column());
                 }
             });
-    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        markClicked(index.row(), index.column());
-        emit clicked(index.row() + 1, index.column());
-    });
+    connect(this, &QAbstractItemView::clicked, this, &Grid::clickAt);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         emit doubleClicked(index.row() + 1, index.column());
     });
@@ -190,6 +190,30 @@ QRect Grid::cellRect(int row, int col) const {
 void Grid::hideKeyColumn() {
     if (cols() > keyColumn) {
         setColWidth(keyColumn, 0);
+    }
+}
+
+void Grid::clickAt(const QModelIndex& index) {
+    markClicked(index.row(), index.column());
+    emit clicked(index.row() + 1, index.column());
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool space = key == Qt::Key_Space;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const QModelIndex current = currentIndex();
+    if (!(space || enter) || (event->modifiers() & ~Qt::KeypadModifier) || !current.isValid()) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    clickAt(current);
+    if (enter) {
+        emit doubleClicked(current.row() + 1, current.column());
     }
 }
 

@@ -21,6 +21,9 @@ class GridModel;
 //
 // A click colours the clicked cell light green; leaving the cell puts its own colour back,
 // unless the window keeps the marks (setRestoreColourOnLeave(false)).
+//
+// By keyboard: Tab enters and leaves the grid as one stop, the arrows move the current cell,
+// Space on it is a click and Enter a double-click (after its click, as the pointer gives it).
 class Grid : public QTableView {
     Q_OBJECT
   public:
@@ -72,6 +75,9 @@ class Grid : public QTableView {
 
     void setRestoreColourOnLeave(bool restore) { restoreOnLeave_ = restore; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   signals:
     // All in the grid's numbering. A double-click comes after the click on the same cell.
     void clicked(int row, int col);
@@ -83,6 +89,7 @@ class Grid : public QTableView {
     void setColumnWidths(const QStringList& longestTexts);
     void hideKeyColumn();
     void markClicked(int qtRow, int col);
+    void clickAt(const QModelIndex& index);
     void leave(int qtRow, int col);
 
     GridModel* model_;

@@ -22,6 +22,17 @@ QVariant ItemList::itemData(int row) const {
 }
 
 void ItemList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&
+        currentRow() >= 0) {
+        // Space takes the entry the focus frame is on, as a click on it does: Tab into the
+        // list frames its first entry without choosing it.
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
+            emit picked(currentRow());
+        }
+        return;
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentRow() >= 0) {

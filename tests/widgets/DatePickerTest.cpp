@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -84,6 +86,27 @@ TEST_F(Picker, TypingADateIsNoCloseUp) {
     QTest::keyClick(picker, Qt::Key_Return);
     EXPECT_EQ(picker->date(), QDate(2026, 12, 25));
     EXPECT_EQ(closeUps.count(), 0);
+}
+
+TEST_F(Picker, TabLeavesTheFieldFromAnyPartAndAltDownOpensTheCalendar) {
+    auto* next = new QLineEdit(&window);
+    next->setGeometry(10, 50, 160, 24);
+    next->show();
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picker, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+
+    QSignalSpy closeUps(picker, &DatePicker::closeUp);
+    picker->setFocus(Qt::TabFocusReason);
+    for (const QKeyCombination key :
+         {Qt::Key_F4 | Qt::NoModifier, Qt::Key_Down | Qt::AltModifier}) {
+        QTest::keyClick(picker, key.key(), key.keyboardModifiers());
+        ASSERT_TRUE(picker->calendarWidget()->isVisible());
+        QTest::keyClick(picker->calendarWidget()->findChild<QTableView*>(), Qt::Key_Left);
+        QTest::keyClick(picker->calendarWidget()->findChild<QTableView*>(), Qt::Key_Return);
+    }
+    EXPECT_EQ(closeUps.count(), 2);
+    EXPECT_EQ(picker->date(), QDate(2026, 12, 6));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include "ShownWindow.h"
@@ -140,6 +142,24 @@ TEST_F(GridTest, SignalsUseGridNumberingAndDoubleClickFollowsTheClick) {
                                 "click 3,4", "leave 3,4", "enter 2,5", "click 2,5", "double 2,5"}));
     EXPECT_EQ(grid->currentGridRow(), 2);
     EXPECT_EQ(grid->currentGridCol(), 5);
+}
+
+TEST_F(GridTest, ByKeyboardTheArrowsMoveSpaceClicksEnterDoubleClicksAndTabLeaves) {
+    auto* after = new QLineEdit(&window);
+    after->setGeometry(0, 410, 100, 20);
+    after->show();
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(grid->cellBackColour(2, 2), colours::lightGreen);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(log, QStringList({"leave 1,0", "enter 2,0", "leave 2,0", "enter 2,2", "click 2,2",
+                                "click 2,2", "double 2,2"}));
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    EXPECT_EQ(grid->currentGridRow(), 2);
+    EXPECT_EQ(grid->currentGridCol(), 2);
 }
 
 TEST_F(GridTest, AGridWithoutColumnsTakesRowsBeforeItsFormatString) {

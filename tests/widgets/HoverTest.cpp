@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,14 +150,67 @@ TEST_F(Hover, ALeftClickOrTheAccessKeyClicks) {
     EXPECT_EQ(user->buddy(), user);
 }
 
-TEST_F(Hover, AnAccessKeySharedByTwoLabelsClicksNeither) {
+TEST_F(Hover, AnAccessKeySharedByTwoLabelsClicksNeitherButTakesTheFocusFromOneToTheOther) {
     auto* start = new CommandLabel(QStringLiteral("LblProfile"), QStringLiteral("&START"),
                                    QStringLiteral("Shape3"), &window);
     start->show();
     QSignalSpy submits(submit, &CommandLabel::clicked);
     QSignalSpy starts(start, &CommandLabel::clicked);
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QWidget* first = QApplication::focusWidget();
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QWidget* second = QApplication::focusWidget();
     EXPECT_EQ(submits.count() + starts.count(), 0);
+    EXPECT_EQ(QList<QWidget*>({first, second}).count(submit), 1);
+    EXPECT_EQ(QList<QWidget*>({first, second}).count(start), 1);
+    // Where the key has left the focus, Enter clicks.
+    QTest::keyClick(second, Qt::Key_Return);
+    EXPECT_EQ((second == start ? starts : submits).count(), 1);
+}
+
+TEST_F(Hover, TabReachesALabelWhereEnterOrSpaceClicksAndItsColoursStayAsThePointerLeftThem) {
+    QSignalSpy clicks(user, &CommandLabel::clicked);
+    field->setFocus();
+    QTest::mouseMove(report);
+    // From the last control Tab wraps round to the first label.
+    QTest::keyClick(field, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), user);
+    EXPECT_TRUE(atRest(user));
+    EXPECT_TRUE(lit(report));
+    // A click does not take the focus from where the person was.
+    QTest::mouseClick(report, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), user);
+
+    QTest::keyClick(user, Qt::Key_Return);
+    QTest::keyClick(user, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(user, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 3);
+    QTest::keyClick(user, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(user, Qt::Key_X);
+    EXPECT_EQ(clicks.count(), 3);
+}
+
+TEST_F(Hover, AssistiveToolsSeeButtonsAndLinksNamedByTheirCaptionsThatTheyCanPress) {
+    QSignalSpy clicks(submit, &CommandLabel::clicked);
+    struct Case {
+        CommandLabel* label;
+        QAccessible::Role role;
+        const char* name;
+    };
+    for (const Case& c : {Case{submit, QAccessible::Button, "SUBMIT"},
+                          Case{url, QAccessible::Link, "What's this?"}}) {
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(c.label);
+        ASSERT_NE(seen, nullptr);
+        EXPECT_EQ(seen->role(), c.role);
+        EXPECT_EQ(seen->text(QAccessible::Name), QString::fromUtf8(c.name));
+        EXPECT_TRUE(seen->state().focusable);
+        ASSERT_NE(seen->actionInterface(), nullptr);
+        EXPECT_TRUE(seen->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+    }
+    QAccessible::queryAccessibleInterface(submit)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST_F(Hover, HidingALabelHidesItsShape) {

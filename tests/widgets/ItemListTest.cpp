@@ -52,5 +52,20 @@ TEST_F(Items, EntriesCarryTheirDatumAndAClickOrTheKeysChooseOne) {
     EXPECT_TRUE(list->selectedItems().isEmpty());
 }
 
+TEST_F(Items, TabFramesTheFirstEntryWithoutChoosingItAndSpaceChoosesIt) {
+    QSignalSpy picks(list, &ItemList::picked);
+    list->addEntry(QStringLiteral("Walk"), 2);
+    list->addEntry(QStringLiteral("Stretch"), 5);
+    // The list took the focus when the window came up empty; now Tab brings it back.
+    list->clearFocus();
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(picks.count(), 0);
+    QTest::keyClick(list, Qt::Key_Space);
+    ASSERT_EQ(picks.count(), 1);
+    EXPECT_EQ(picks[0][0].toInt(), 0);
+    EXPECT_EQ(list->selectedItems().value(0)->text(), QStringLiteral("Walk"));
+}
+
 }  // namespace
 }  // namespace mirtal::widgets

@@ -1,0 +1,60 @@
+#include "widgets/CommandLabelAccessibility.h"
+
+#include <QAccessibleWidget>
+#include <QKeySequence>
+
+#include "widgets/AccessibleNames.h"
+#include "widgets/CommandLabel.h"
+
+namespace mirtal::widgets {
+
+namespace {
+
+class CommandLabelAccessible final : public QAccessibleWidget {
+  public:
+    explicit CommandLabelAccessible(CommandLabel* label)
+        : QAccessibleWidget(label, label->isLink() ? QAccessible::Link : QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        const CommandLabel* label = commandLabel();
+        if (t == QAccessible::Name && label->accessibleName().isEmpty()) {
+            return spokenCaption(label->text());
+        }
+        if (t == QAccessible::Accelerator) {
+            return QKeySequence::mnemonic(label->text()).toString(QKeySequence::NativeText);
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            commandLabel()->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+  private:
+    CommandLabel* commandLabel() const { return static_cast<CommandLabel*>(widget()); }
+};
+
+QAccessibleInterface* commandLabelInterface(const QString&, QObject* object) {
+    auto* label = qobject_cast<CommandLabel*>(object);
+    return label ? new CommandLabelAccessible(label) : nullptr;
+}
+
+}  // namespace
+
+void installCommandLabelAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(commandLabelInterface);
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+}  // namespace mirtal::widgets

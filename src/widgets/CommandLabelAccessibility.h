@@ -1,0 +1,9 @@
+#pragma once
+
+namespace mirtal::widgets {
+
+// Lets assistive tools see a command label as what it is, a button (a link label as a link)
+// named by its caption, that they can press. Installed once, by the first command label.
+void installCommandLabelAccessibility();
+
+}  // namespace mirtal::widgets
