@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QTextStream>
+
+namespace mirtal::sweep {
+
+struct BatchSettings {
+    int window = 1;
+    int inputs = 0;
+    unsigned seed = 1;
+};
+
+// Starts the program on a fresh copy of the delivered database with a week of entries, opens
+// one window and feeds its fields and lists the generated inputs, running every command of the
+// window after each round of inputs. Writes what it saw to out, one finding a line, as the
+// sweep reads it back (see BatchReport.h). Returns false when the program could not start.
+bool runBatch(const BatchSettings& settings, QTextStream& out);
+
+}  // namespace mirtal::sweep
