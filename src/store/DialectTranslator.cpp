@@ -33,6 +33,11 @@ QString quoted(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A long text in a message only as far as a person reads it.
+QString shortened(const QString& text) {
+    return text.size() > 40 ? text.left(40) + QStringLiteral("...") : text;
+}
+
 std::size_t skipSpace(const Tokens& tokens, std::size_t i, std::size_t end) {
     while (i < end && tokens[i].kind == Kind::Space) {
         ++i;
@@ -119,6 +124,16 @@ class Translator {
   public:
     explicit Translator(std::string_view statement) : tokens_(tokenizeSql(statement)) {
         out_.reserve(statement.size() + 32);
+        // SQLite reads a statement only up to a null character, so a text holding one (a
+        // pasted name, say) would reach it cut off in the middle of its quotes.
+        for (const SqlToken& token : tokens_) {
+            if (token.kind == SqlToken::Kind::Text && token.text.find('\0') != token.text.npos) {
+                throw StoreError(
+                    QStringLiteral("The text %1 holds a null character (code 0), which cannot be "
+                                   "stored. Remove it and try again.")
+                        .arg(shortened(quoted(token.text)).replace(QChar(0), u'?')));
+            }
+        }
     }
 
     std::string run() {

@@ -12,6 +12,16 @@
 
 namespace mirtal::widgets {
 
+namespace {
+
+// What was given, as far as a message box shows it readably: a pasted page of digits would
+// make a box wider than the screen.
+QString shortened(const QString& given) {
+    return given.size() > 40 ? given.left(40) + QStringLiteral("...") : given;
+}
+
+}  // namespace
+
 NumericField::NumericField(const QString& name, const QString& caption,
                            SelectedNumber::Refuse refuse, QWidget* parent)
     : QLineEdit(parent), caption_(caption), refuse_(refuse) {
@@ -31,7 +41,7 @@ bool NumericField::checkNumber() {
                            "point and at most %2 digits before it. \"%3\" is not.")
                 .arg(caption_)
                 .arg(maxWholeDigits)
-                .arg(text()));
+                .arg(shortened(text())));
     setFocus();
     return false;
 }
@@ -74,9 +84,8 @@ bool NumericField::takes(const QString& given) {
     if (digitsAndPoints.match(given).hasMatch()) {
         return true;
     }
-    const QString shown = given.size() > 40 ? given.left(40) + QStringLiteral("...") : given;
     refuse_(QStringLiteral("Only digits and a point can go into %1: \"%2\" was not taken.")
-                .arg(caption_, shown));
+                .arg(caption_, shortened(given)));
     return false;
 }
 

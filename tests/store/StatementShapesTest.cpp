@@ -497,6 +497,9 @@ TEST_F(StatementShapes, RefusedStatementsChangeNothingAndSayWhy) {
         {"  Select 1 `'`; Delete  From User1 Where UserID=1 --'", {"more than one statement"}},
         {QStringLiteral("  Select * From User1") + QChar(0) + QStringLiteral(" Delete  From User1"),
          {"more than one statement"}},
+        // A null character inside a text would end the statement inside its quotes.
+        {QStringLiteral("Insert Into User1 Values(3, 'Eve") + QChar(0) + QStringLiteral("')"),
+         {"null character", "'Eve?'"}},
     };
 
     const std::vector<std::string> before = everything(db());

@@ -126,6 +126,13 @@ TEST_F(Numeric, TheCheckBeforeAStatementNamesTheFieldThatHoldsNoNumber) {
     weight->setText(QStringLiteral(".5"));
     EXPECT_TRUE(checkNumbers({pulse, weight}));
     EXPECT_EQ(messages.shown.size(), 1);
+
+    // A pasted page of digits is named by its start, so the box stays readable.
+    pulse->setText(QString(10000, u'7'));
+    EXPECT_FALSE(checkNumbers({pulse, weight}));
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[1].text.contains(QString(40, u'7') + QStringLiteral("...\"")));
+    EXPECT_LT(messages.shown[1].text.size(), 200);
 }
 
 TEST(WellFormedNumber, HasDigitsAndAtMostOnePoint) {
