@@ -141,17 +141,38 @@ void readBatch(const Batch& batch, QProcess& process, bool finished, Totals& tot
     }
 }
 
+// The windows take turns, so that a run stopped early has still swept every window.
 QList<Batch> plan(qint64 inputs, unsigned seed) {
     QList<Batch> batches;
+    qint64 left[windows + 1] = {};
     for (int window = 1; window <= windows; ++window) {
-        qint64 left = inputs / windows + (window <= inputs % windows ? 1 : 0);
-        while (left > 0) {
-            const int size = static_cast<int>(std::min<qint64>(left, largestBatch));
-            batches.append({window, size, seed + static_cast<unsigned>(batches.size()) * 7919u});
-            left -= size;
+        left[window] = inputs / windows + (window <= inputs % windows ? 1 : 0);
+    }
+    for (bool more = true; more;) {
+        more = false;
+        for (int window = 1; window <= windows; ++window) {
+            if (left[window] > 0) {
+                const int size = static_cast<int>(std::min<qint64>(left[window], largestBatch));
+                batches.append(
+                    {window, size, seed + static_cast<unsigned>(batches.size()) * 7919u});
+                left[window] -= size;
+                more = true;
+            }
         }
     }
     return batches;
+}
+
+// After each batch, on the error stream: how far the run is and what it has found so far.
+void progress(const Totals& totals, qsizetype done, qsizetype all, qint64 seconds) {
+    std::fprintf(stderr,
+                 "[%lld/%lld batches, %lld s] inputs %lld, commands %lld, crashes %d, hangs %d, "
+                 "sanitizer reports %d, broken rows %d, refused writes %d, integrity %d\n",
+                 static_cast<long long>(done), static_cast<long long>(all),
+                 static_cast<long long>(seconds), static_cast<long long>(totals.inputs),
+                 static_cast<long long>(totals.commands), totals.crashes, totals.hangs,
+                 totals.sanitizerReports, totals.brokenRows, totals.refusedWrites,
+                 totals.integrityFailures);
 }
 
 int sweep(qint64 inputs, unsigned seed, int jobs) {
@@ -187,6 +208,7 @@ int sweep(qint64 inputs, unsigned seed, int jobs) {
             }
             readBatch(r.batch, *r.process, !late, totals);
             running.removeAt(i--);
+            progress(totals, next - running.size(), batches.size(), clock.elapsed() / 1000);
         }
     }
 
