@@ -79,7 +79,9 @@ class Generator {
     GeneratedData run() {
         GeneratedData data;
         data.lastDay = settings_.lastDay;
-        data.firstDay = settings_.lastDay.addYears(-settings_.years).addDays(1);
+        data.firstDay = settings_.days > 0
+                            ? settings_.lastDay.addDays(1 - settings_.days)
+                            : settings_.lastDay.addYears(-settings_.years).addDays(1);
         std::vector<User> users;
         for (int u = 0; u < settings_.users; ++u) {
             users.push_back(addUser(static_cast<std::size_t>(u), data));

@@ -10,6 +10,7 @@ namespace mirtal::bench {
 struct GeneratorSettings {
     int users = 4;
     int years = 20;
+    int days = 0;  // when above 0, the days logged up to lastDay, in place of years
     QDate lastDay = QDate(2026, 12, 31);
     unsigned seed = 1;
 };
