@@ -68,17 +68,6 @@ class StepTimer {
 
 // ---- Process that opens the windows and draws the reports ---------------------------------
 
-class SilentMessages final : public app::Messages {
-  public:
-    void inform(const QString&, const QString&, Icon) override {}
-    bool ask(const QString&, const QString&) override { return false; }
-};
-
-class NoLinks final : public app::LinkOpener {
-  public:
-    void open(const QUrl&) override {}
-};
-
 // What the event loop does after a click: lays out and paints what changed, and deletes what
 // the handler left for deletion.
 void settle() {
@@ -134,8 +123,8 @@ qint64 residentKiB() {
 
 int measureWindows(const QString& folder, int runs) {
     QTextStream out(stdout);
-    SilentMessages messages;
-    NoLinks links;
+    bench::SilentMessages messages;
+    bench::NoLinks links;
     app::Application program(folder, messages, links);
     registerWindows(program.switcher());
     if (!program.start()) {

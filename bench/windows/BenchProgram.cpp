@@ -4,24 +4,8 @@
 #include <QPixmap>
 
 #include "Windows.h"
-#include "app/Messages.h"
 
 namespace mirtal::bench {
-
-namespace {
-
-class SilentMessages final : public app::Messages {
-  public:
-    void inform(const QString&, const QString&, Icon) override {}
-    bool ask(const QString&, const QString&) override { return false; }
-};
-
-class NoLinks final : public app::LinkOpener {
-  public:
-    void open(const QUrl&) override {}
-};
-
-}  // namespace
 
 BenchProgram& BenchProgram::twentyYears() {
     // Never destroyed: its windows must not outlive the QApplication that main() owns.

@@ -5,8 +5,23 @@
 
 #include "DataGenerator.h"
 #include "app/Application.h"
+#include "app/Links.h"
+#include "app/Messages.h"
 
 namespace mirtal::bench {
+
+// Message boxes that show nothing and answer No, and links that open nothing: a timed run
+// never waits on a person.
+class SilentMessages final : public app::Messages {
+  public:
+    void inform(const QString&, const QString&, Icon) override {}
+    bool ask(const QString&, const QString&) override { return false; }
+};
+
+class NoLinks final : public app::LinkOpener {
+  public:
+    void open(const QUrl&) override {}
+};
 
 // The whole program, offscreen, on four users with twenty years each: its message boxes
 // answer No and show nothing, links open nothing, and user 1 is the current user with the
