@@ -22,6 +22,7 @@
 
 #include "reports/ChartFiles.h"
 #include "reports/ChartModel.h"
+#include "reports/DenseBars.h"
 #include "reports/LabelThinning.h"
 
 namespace mirtal::reports {
@@ -90,6 +91,8 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
       footnoteItem_(new QGraphicsSimpleTextItem(chart())),
       rowAxis_(new QCategoryAxis),
       valueAxis_(new QValueAxis),
+      offPlotAxis_(new QValueAxis),
+      denseBars_(new DenseBars(chart())),
       tell_(std::move(tell)),
       chooseFile_([this](const QString& caption, const QString& suggested, const QString& filter) {
           return chooseFileInDialog(caption, suggested, filter);
@@ -111,7 +114,12 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     chart()->addAxis(valueAxis_, Qt::AlignLeft);
     rowAxis_->setVisible(false);
     valueAxis_->setVisible(false);
+    offPlotAxis_->setRange(-2, -1);
+    chart()->addAxis(offPlotAxis_, Qt::AlignBottom);
+    offPlotAxis_->setVisible(false);
     connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeRowLabels);
+    connect(chart(), &QChart::plotAreaChanged, this,
+            [this](const QRectF& plot) { denseBars_->setPlotArea(plot); });
     buildMenu();
 }
 
@@ -178,6 +186,7 @@ QString ChartView::chooseFileInDialog(const QString& caption, const QString& sug
 void ChartView::draw(const ChartModel& model) {
     QChart* c = chart();
     c->removeAllSeries();
+    denseBars_->setBars({}, 0, 1);
     c->setTitle(model.titleText());
     c->legend()->setVisible(model.showLegend());
     rowLabels_ = model.rowLabels();
@@ -203,22 +212,38 @@ void ChartView::draw(const ChartModel& model) {
     valueAxis_->setRange(scale.low, scale.high);
 
     if (bars) {
+        // The bars of a row share half of its width.
+        const double plotWidth = c->plotArea().isEmpty() ? width() : c->plotArea().width();
+        const bool dense = 2.0 * rows * columns > plotWidth;
         auto* series = new QBarSeries;
+        c->addSeries(series);
+        // Qt Charts builds bar items only for the rows inside its series' horizontal range:
+        // a series whose bars are thinner than a pixel gets a range beside the plot, where it
+        // builds one clipped-away item per set, and its bars are painted by denseBars_.
+        series->attachAxis(dense ? offPlotAxis_ : rowAxis_);
+        series->attachAxis(valueAxis_);
+        // The sets come in one call once the axes are attached, so the bars are laid out once.
+        QList<QBarSet*> sets;
         for (int column = 1; column <= columns; ++column) {
             const std::vector<float>& values = model.columnValues(column);
             auto* set = new QBarSet(model.columnLabel(column));
             set->append(QList<qreal>(values.begin(), values.end()));
-            series->append(set);
+            sets.append(set);
         }
-        c->addSeries(series);
-        series->attachAxis(rowAxis_);
-        series->attachAxis(valueAxis_);
+        series->append(sets);
         // Bars a few pixels wide or narrower would vanish inside their light outline; outlined
         // in their own colour, they stay visible down to a hairline each.
         if (rows * columns > width() / 3) {
             for (QBarSet* set : series->barSets()) {
                 set->setPen(QPen(set->color(), 0));
             }
+        }
+        if (dense) {
+            QList<DenseBars::Column> painted;
+            for (int column = 1; column <= columns; ++column) {
+                painted.append({sets[column - 1]->color(), model.columnValues(column)});
+            }
+            denseBars_->setBars(std::move(painted), scale.low, scale.high);
         }
     } else {
         for (int column = 1; column <= columns; ++column) {
@@ -230,11 +255,13 @@ void ChartView::draw(const ChartModel& model) {
             }
             auto* series = new QLineSeries;
             series->setName(model.columnLabel(column));
-            series->replace(points);
             series->setPointsVisible(rows <= mostMarkedPoints);
             c->addSeries(series);
             series->attachAxis(rowAxis_);
             series->attachAxis(valueAxis_);
+            // Filled last: Qt Charts outlines the whole line again at every change of its
+            // axes, which costs more than drawing it.
+            series->replace(points);
         }
     }
     rowLabelWidth_ = widestRowLabel();

@@ -13,6 +13,7 @@ class QValueAxis;
 namespace mirtal::reports {
 
 class ChartModel;
+class DenseBars;
 
 // The report chart on screen (MSChart1): draws a chart model as a line chart (one line per
 // column) or a bar chart (one bar set per column), named by the column labels, with the title
@@ -78,6 +79,9 @@ class ChartView : public QChartView {
     // The axes stay for the life of the view and are hidden while there is no series.
     QCategoryAxis* rowAxis_;
     QValueAxis* valueAxis_;
+    // Hidden, beside the plot: bar series too dense for an item per bar are attached to it.
+    QValueAxis* offPlotAxis_;
+    DenseBars* denseBars_;
     double rowLabelWidth_ = 0;
     QList<int> gridRows_;
     // Reused from one placement to the next; those beyond the labels shown are hidden.

@@ -153,5 +153,64 @@ TEST_F(View, TwentyYearsOfRowsDrawOnlyTheLabelsThatFitAndKeepTheFullList) {
     EXPECT_EQ(view.shownRowLabels(), days(7, ChartModel::ChartType::Bar2d).rowLabels());
 }
 
+TEST_F(View, BarsThinnerThanAPixelAreAllPaintedAndAllInTheSeries) {
+    show(600, 400);
+    // 3,000 days: "High" at 10 for the first 2,000 and then missing (0), "Low" at 4 throughout.
+    constexpr int rows = 3000;
+    ChartModel chart;
+    chart.setChartType(ChartModel::ChartType::Bar2d);
+    chart.setRowCount(rows);
+    chart.setColumnCount(2);
+    chart.setShowLegend(true);
+    for (int row = 1; row <= rows; ++row) {
+        chart.selectRow(row);
+        chart.setRowLabel(QString::number(row));
+        chart.selectColumn(1);
+        chart.setColumnLabel(QStringLiteral("High"));
+        chart.setValue(row <= 2000 ? 10 : 0);
+        chart.selectColumn(2);
+        chart.setColumnLabel(QStringLiteral("Low"));
+        chart.setValue(4);
+    }
+    view.draw(chart);
+    QApplication::processEvents();
+
+    auto* series = qobject_cast<QBarSeries*>(view.chart()->series().value(0));
+    ASSERT_NE(series, nullptr);
+    ASSERT_EQ(series->count(), 2);
+    for (int column = 1; column <= 2; ++column) {
+        const QBarSet* set = series->barSets()[column - 1];
+        EXPECT_EQ(set->label(), chart.columnLabel(column));
+        ASSERT_EQ(set->count(), rows);
+        for (int row = 1; row <= rows; ++row) {
+            ASSERT_EQ(set->at(row - 1), chart.value(row, column)) << row;
+        }
+    }
+    // Not an item per bar.
+    EXPECT_LT(view.scene()->items().size(), rows / 10);
+
+    // The picture: the scale runs from 0 to 15; "Low" reaches 4 everywhere, "High" reaches 10
+    // on the first two thirds of the plot only, and nothing reaches 12.
+    const QImage picture = view.grab().toImage();
+    const QRectF plot = view.chart()->plotArea();
+    const QColor high = series->barSets()[0]->color();
+    const QColor low = series->barSets()[1]->color();
+    const auto shareOf = [&](const QColor& colour, double value, double from, double to) {
+        const int y = static_cast<int>(plot.bottom() - value / 15 * plot.height());
+        const int left = static_cast<int>(plot.left() + from * plot.width()) + 2;
+        const int right = static_cast<int>(plot.left() + to * plot.width()) - 2;
+        int matching = 0;
+        for (int x = left; x <= right; ++x) {
+            matching += picture.pixelColor(x, y) == colour;
+        }
+        return static_cast<double>(matching) / (right - left + 1);
+    };
+    EXPECT_GT(shareOf(low, 2, 0, 1), 0.9);
+    EXPECT_GT(shareOf(high, 7, 0, 2.0 / 3), 0.9);
+    EXPECT_EQ(shareOf(high, 7, 2.0 / 3, 1), 0);
+    EXPECT_EQ(shareOf(low, 7, 0, 1), 0);
+    EXPECT_EQ(shareOf(high, 12, 0, 1), 0);
+}
+
 }  // namespace
 }  // namespace mirtal::reports
