@@ -31,8 +31,13 @@ bool Application::start() {
                 Messages::defaultTitle, Messages::Icon::Critical);
             return false;
         }
-        session_.OpenConnection();
+        // The file opens on another core while the user window is built, which is shown
+        // only once the file is open.
+        session_.beginOpening();
+        switcher_.buildUserWindow();
+        session_.finishOpening();
     } catch (const store::StoreError& error) {
+        switcher_.closeWindow(WindowSwitcher::userWindow);
         messages_.inform(error.description(), Messages::defaultTitle, Messages::Icon::Critical);
         return false;
     }

@@ -54,7 +54,8 @@ class WindowSwitcher : public QObject {
     // window, which is loaded first if needed. No CloseOtherWindows here.
     void showStartWindow();
 
-    // The user window at start-up, centred on the screen.
+    // The user window at start-up: built first, then shown centred on the screen.
+    void buildUserWindow() { load(userWindow); }
     void showUserWindowCentred();
 
     // Shows the help window with a window's title and text.

@@ -15,7 +15,26 @@ void Session::OpenConnection() {
     db_ = Database::open(parseConnectionString(buildConnectionString(applicationDirectory_)));
 }
 
+void Session::beginOpening() {
+    if (connectionOpened_) {
+        return;
+    }
+    connectionOpened_ = true;
+    opening_ = std::async(
+        std::launch::async,
+        [settings = parseConnectionString(buildConnectionString(applicationDirectory_))] {
+            return Database::open(settings);
+        });
+}
+
+void Session::finishOpening() {
+    if (opening_.valid()) {
+        db_ = opening_.get();
+    }
+}
+
 Database& Session::db() {
+    finishOpening();
     if (!db_) {
         throw StoreError(QStringLiteral("The database is not open."));
     }

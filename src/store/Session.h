@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -20,10 +21,17 @@ class Session {
     explicit Session(QString applicationDirectory);
 
     // Opens the database once per run. The flag is set before the attempt, so a failed open
-    // is not tried again; throws StoreError on that failure.
+    // is not tried again; throws StoreError on that failure. An opening begun by
+    // beginOpening is left to finishOpening.
     void OpenConnection();
+    // Opening the file derives its key, a third of the program's start: the start begins it
+    // on another thread, builds the user window meanwhile and then waits for it with
+    // finishOpening, which throws StoreError when the open failed.
+    void beginOpening();
+    void finishOpening();
     bool isOpen() const { return db_ != nullptr; }
-    Database& db();  // throws StoreError before a successful OpenConnection
+    // Waits for an opening in progress; throws StoreError before a successful open.
+    Database& db();
 
     std::optional<qint64> currentUserId() const { return currentUserId_; }
     void setCurrentUserId(std::optional<qint64> id) { currentUserId_ = id; }
@@ -41,6 +49,7 @@ class Session {
   private:
     QString applicationDirectory_;
     bool connectionOpened_ = false;
+    std::future<std::unique_ptr<Database>> opening_;
     std::unique_ptr<Database> db_;
     std::optional<qint64> currentUserId_;
     QString currentUserName_;

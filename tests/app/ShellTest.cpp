@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "Windows.h"
 #include "app/Form8.h"
 #include "app/MDIForm1.h"
 #include "store/DateText.h"
@@ -62,6 +63,7 @@ TEST(StartUp, AFailedOpenIsReportedWithTheFileAndNoWindowShows) {
     testing::RecordingLinks links;
     testing::ensureQtApplication();
     app::Application application(empty.path(), messages, links);
+    registerWindows(application.switcher());
     EXPECT_FALSE(application.start());
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Mirtal.mdb")));

@@ -66,6 +66,31 @@ TEST(OpenConnection, FailedOpenIsNotTriedAgain) {
     EXPECT_FALSE(session.isOpen());
 }
 
+TEST(OpenConnection, AnOpeningInTheBackgroundIsWaitedForAndItsFailureThrownOnce) {
+    QTemporaryDir dir;
+    store::createDeliveredDatabase(dir.filePath(QStringLiteral("Mirtal.mdb")));
+    store::Session opened(dir.path());
+    opened.beginOpening();
+    opened.OpenConnection();  // the opening in progress is left alone
+    // db() waits for the opening: the file is read through the connection it made.
+    EXPECT_EQ(opened.db().select(QStringLiteral("Select UserID From User1")).recordCount(), 0);
+    EXPECT_TRUE(opened.isOpen());
+
+    QTemporaryDir empty;
+    store::Session failed(empty.path());
+    failed.beginOpening();
+    failed.OpenConnection();
+    try {
+        failed.finishOpening();
+        ADD_FAILURE() << "a missing file opened";
+    } catch (const store::StoreError& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("Mirtal.mdb")));
+    }
+    EXPECT_NO_THROW(failed.finishOpening());
+    EXPECT_FALSE(failed.isOpen());
+    EXPECT_THROW(failed.db(), store::StoreError);
+}
+
 struct BadFile {
     const char* name;
     std::function<void(const QString& file)> make;
