@@ -19,7 +19,6 @@ constexpr double barShareOfRow = 0.5;
 
 DenseBars::DenseBars(QGraphicsItem* parent) : QGraphicsItem(parent) {
     setZValue(seriesLayer);
-    setFlag(ItemClipsToShape);
     setAcceptedMouseButtons(Qt::NoButton);
 }
 
@@ -45,7 +44,7 @@ void DenseBars::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
     const double rowWidth = plot_.width() / static_cast<double>(rows);
     const double barWidth = rowWidth * barShareOfRow / static_cast<double>(columns_.size());
     const double yScale = plot_.height() / (high_ - low_);
-    const double base = plot_.bottom() - (0 - low_) * yScale;
+    const double base = plot_.bottom() + low_ * yScale;  // where 0 stands
     painter->setClipRect(plot_);
 
     QList<QRectF> rects;
