@@ -29,7 +29,6 @@ class DenseBars : public QGraphicsItem {
     void setBars(QList<Column> columns, double low, double high);
     // The plot the bars fill; rows spread evenly across its width.
     void setPlotArea(const QRectF& plot);
-    bool isEmpty() const { return columns_.isEmpty(); }
 
     QRectF boundingRect() const override { return plot_; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;

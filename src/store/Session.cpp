@@ -12,7 +12,7 @@ void Session::OpenConnection() {
         return;
     }
     connectionOpened_ = true;
-    db_ = Database::open(parseConnectionString(buildConnectionString(applicationDirectory_)));
+    db_ = Database::open(connectionSettings());
 }
 
 void Session::beginOpening() {
@@ -20,17 +20,18 @@ void Session::beginOpening() {
         return;
     }
     connectionOpened_ = true;
-    opening_ = std::async(
-        std::launch::async,
-        [settings = parseConnectionString(buildConnectionString(applicationDirectory_))] {
-            return Database::open(settings);
-        });
+    opening_ = std::async(std::launch::async,
+                          [settings = connectionSettings()] { return Database::open(settings); });
 }
 
 void Session::finishOpening() {
     if (opening_.valid()) {
         db_ = opening_.get();
     }
+}
+
+ConnectionSettings Session::connectionSettings() const {
+    return parseConnectionString(buildConnectionString(applicationDirectory_));
 }
 
 Database& Session::db() {
