@@ -14,18 +14,28 @@
 
 namespace mirtal {
 
+namespace {
+
+template <class Window>
+QWidget* build(app::WindowSwitcher& switcher) {
+    return new Window(switcher);
+}
+
+}  // namespace
+
 void registerWindows(app::WindowSwitcher& switcher) {
-    switcher.registerWindow(1, [](app::WindowSwitcher& s) { return new users::Form1(s); });
-    switcher.registerWindow(2, [](app::WindowSwitcher& s) { return new exercise::Form2(s); });
-    switcher.registerWindow(3, [](app::WindowSwitcher& s) { return new exercise::Form3(s); });
-    switcher.registerWindow(4, [](app::WindowSwitcher& s) { return new progress::Form4(s); });
+    using app::WindowId;
+    switcher.registerWindow(WindowId::User, build<users::Form1>);
+    switcher.registerWindow(WindowId::ExerciseCatalogue, build<exercise::Form2>);
+    switcher.registerWindow(WindowId::DailyExercise, build<exercise::Form3>);
+    switcher.registerWindow(WindowId::ProgressLog, build<progress::Form4>);
     // The meal window's lists share one picked key and score, kept for the whole run.
     auto scoreLookup = std::make_shared<meals::ScoreLookup>();
-    switcher.registerWindow(
-        5, [scoreLookup](app::WindowSwitcher& s) { return new meals::Form5(s, *scoreLookup); });
-    switcher.registerWindow(6, [](app::WindowSwitcher& s) { return new progress::Form6(s); });
-    switcher.registerWindow(7,
-                            [](app::WindowSwitcher& s) { return new reports::frmReportMeal(s); });
+    switcher.registerWindow(WindowId::MealEvaluation, [scoreLookup](app::WindowSwitcher& s) {
+        return new meals::Form5(s, *scoreLookup);
+    });
+    switcher.registerWindow(WindowId::TargetValues, build<progress::Form6>);
+    switcher.registerWindow(WindowId::Reports, build<reports::frmReportMeal>);
 }
 
 }  // namespace mirtal

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     }
     if (start->quitWhenShown) {
         // Quitting closes the windows, so the caption is read while the window is there.
-        QWidget& userWindow = *application.switcher().loadedWindow(1);
+        QWidget& userWindow = *application.switcher().loadedWindow(mirtal::app::WindowId::User);
         const QString caption = userWindow.windowTitle();
         const mirtal::app::QuitWhenShown quit(userWindow);
         QApplication::exec();

@@ -51,15 +51,19 @@ int main(int argc, char** argv) {
     mirtal::store::Database& db = app.session().db();
     mirtal::tools::addSampleWeek(db);
     app.session().setCurrentUserId(1);
-    save(app.switcher().loadedWindow(1), out.filePath(QStringLiteral("Form1.png")));
+    save(app.switcher().loadedWindow(mirtal::app::WindowId::User),
+         out.filePath(QStringLiteral("Form1.png")));
 
     mirtal::app::WindowSwitcher& switcher = app.switcher();
     switcher.showStartWindow();
     switcher.mainWindowIfLoaded()->resize(1280, 900);
-    for (const int number : {6, 2, 3, 4, 5, 7}) {
-        switcher.openWindow(number);
-        QWidget* window = switcher.loadedWindow(number);
-        if (number == 7) {
+    using mirtal::app::WindowId;
+    for (const WindowId id :
+         {WindowId::TargetValues, WindowId::ExerciseCatalogue, WindowId::DailyExercise,
+          WindowId::ProgressLog, WindowId::MealEvaluation, WindowId::Reports}) {
+        switcher.openWindow(id);
+        QWidget* window = switcher.loadedWindow(id);
+        if (id == WindowId::Reports) {
             // The report window with a chart in it, small and then large.
             emit window->findChild<mirtal::widgets::CommandLabel*>(QStringLiteral("LblViewOthers"))
                 ->clicked();
@@ -69,7 +73,7 @@ int main(int argc, char** argv) {
             size->click();
         }
         save(window, out.filePath(window->objectName() + QStringLiteral(".png")));
-        if (number == 7) {
+        if (id == WindowId::Reports) {
             // The weight report with its trend.
             window->findChild<QRadioButton*>(QStringLiteral("OptWeight"))->click();
             emit window->findChild<mirtal::widgets::CommandLabel*>(QStringLiteral("LblViewOthers"))
@@ -78,7 +82,7 @@ int main(int argc, char** argv) {
             save(window, out.filePath(QStringLiteral("frmReportMeal-trend.png")));
         }
     }
-    const mirtal::app::HelpText help = mirtal::app::helpText(6);
+    const mirtal::app::HelpText help = mirtal::app::helpText(mirtal::app::WindowId::TargetValues);
     switcher.showHelp(help.title, help.text);
     save(switcher.mainWindowIfLoaded(), out.filePath(QStringLiteral("MDIForm1.png")));
     return 0;

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     if (!application.start()) {
         return 1;
     }
-    const mirtal::app::QuitWhenShown quitWhenShown(*application.switcher().loadedWindow(1));
+    const mirtal::app::QuitWhenShown quitWhenShown(
+        *application.switcher().loadedWindow(mirtal::app::WindowId::User));
     return QApplication::exec();
 }

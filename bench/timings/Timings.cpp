@@ -27,6 +27,7 @@
 #include "DataGenerator.h"
 #include "Windows.h"
 #include "app/Application.h"
+#include "app/WindowTable.h"
 #include "reports/frmReportMeal.h"
 #include "widgets/CommandLabel.h"
 #include "windows/BenchProgram.h"
@@ -77,8 +78,8 @@ void settle() {
 }
 
 void closeAll(app::WindowSwitcher& switcher) {
-    for (int number = 1; number <= 7; ++number) {
-        switcher.closeWindow(number);
+    for (const app::WindowRow& row : app::windowTable()) {
+        switcher.closeWindow(row.id);
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -132,28 +133,29 @@ int measureWindows(const QString& folder, int runs) {
     }
     app::WindowSwitcher& switcher = program.switcher();
     program.session().setCurrentUserId(1);
-    switcher.closeWindow(app::WindowSwitcher::userWindow);
+    switcher.closeWindow(app::WindowId::User);
     switcher.showStartWindow();
     closeAll(switcher);
 
-    for (int number = 1; number <= 7; ++number) {
+    for (const app::WindowRow& row : app::windowTable()) {
         std::vector<double> wall;
         std::vector<double> cpu;
         for (int run = 0; run < runs; ++run) {
             const StepTimer timer;
-            switcher.openWindow(number);
-            bench::paintOnce(switcher.loadedWindow(number));
+            switcher.openWindow(row.id);
+            bench::paintOnce(switcher.loadedWindow(row.id));
             timer.stop(wall, cpu);
             closeAll(switcher);
         }
-        out << "open window " << number << '\t' << median(wall) << '\t' << median(cpu) << '\t'
-            << residentKiB() << '\n';
+        out << "open window " << app::windowNumber(row.id) << '\t' << median(wall) << '\t'
+            << median(cpu) << '\t' << residentKiB() << '\n';
     }
 
     for (const ReportChoice& choice : reportChoices) {
         for (const bool bars : {false, true}) {
-            switcher.openWindow(7);
-            auto* window = qobject_cast<reports::frmReportMeal*>(switcher.loadedWindow(7));
+            switcher.openWindow(app::WindowId::Reports);
+            auto* window = qobject_cast<reports::frmReportMeal*>(
+                switcher.loadedWindow(app::WindowId::Reports));
             bench::paintOnce(window);
             for (const char* name : choice.ticked) {
                 window->findChild<QAbstractButton*>(QLatin1String(name))->setChecked(true);

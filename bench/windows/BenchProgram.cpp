@@ -21,22 +21,24 @@ BenchProgram::BenchProgram()
     registerWindows(app_->switcher());
     app_->start();
     app_->session().setCurrentUserId(1);
-    app_->switcher().closeWindow(app::WindowSwitcher::userWindow);
+    app_->switcher().closeWindow(app::WindowId::User);
     app_->switcher().showStartWindow();
     closeAll();
 }
 
-QWidget* BenchProgram::openAndPaint(int number) {
-    switcher().openWindow(number);
-    QWidget* window = switcher().loadedWindow(number);
+QWidget* BenchProgram::openAndPaint(app::WindowId id) {
+    switcher().openWindow(id);
+    QWidget* window = switcher().loadedWindow(id);
     paintOnce(window);
     return window;
 }
 
 void BenchProgram::closeAll() {
     app::WindowSwitcher& s = switcher();
-    for (int number = 2; number <= 7; ++number) {
-        s.closeWindow(number);
+    for (const app::WindowRow& row : app::windowTable()) {
+        if (row.id != app::WindowId::User) {
+            s.closeWindow(row.id);
+        }
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

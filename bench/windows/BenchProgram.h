@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/Links.h"
 #include "app/Messages.h"
+#include "app/WindowTable.h"
 
 namespace mirtal::bench {
 
@@ -34,8 +35,8 @@ class BenchProgram {
     store::Database& db() { return app_->session().db(); }
     const GeneratedData& data() const { return data_.data(); }
 
-    // Opens window N as its navigation label does and paints it once; returns the window.
-    QWidget* openAndPaint(int number);
+    // Opens a window as its navigation label does and paints it once; returns the window.
+    QWidget* openAndPaint(app::WindowId id);
     // Unloads every data window, so that the next open loads afresh.
     void closeAll();
 

@@ -30,7 +30,8 @@ void settle() {
 reports::frmReportMeal* weightOverTwentyYears() {
     BenchProgram& program = BenchProgram::twentyYears();
     program.closeAll();
-    auto* window = qobject_cast<reports::frmReportMeal*>(program.openAndPaint(7));
+    auto* window =
+        qobject_cast<reports::frmReportMeal*>(program.openAndPaint(app::WindowId::Reports));
     window->OptWeight->setChecked(true);
     emit window->LblViewOthers->clicked();
     settle();

@@ -14,7 +14,7 @@ namespace {
 
 void dailyLogRefresh(benchmark::State& state) {
     BenchProgram& program = BenchProgram::twentyYears();
-    auto* log = qobject_cast<exercise::Form3*>(program.openAndPaint(3));
+    auto* log = qobject_cast<exercise::Form3*>(program.openAndPaint(app::WindowId::DailyExercise));
     const QDate last = program.data().lastDay;
     int back = 0;
     for (auto _ : state) {
@@ -29,7 +29,8 @@ void dailyLogRefresh(benchmark::State& state) {
 
 void catalogueRefresh(benchmark::State& state) {
     BenchProgram& program = BenchProgram::twentyYears();
-    auto* catalogue = qobject_cast<exercise::Form2*>(program.openAndPaint(2));
+    auto* catalogue =
+        qobject_cast<exercise::Form2*>(program.openAndPaint(app::WindowId::ExerciseCatalogue));
     for (auto _ : state) {
         catalogue->RefreshData();
     }

@@ -18,9 +18,10 @@ namespace {
 // The meal window of user 1, open on a day in the middle of the data.
 meals::Form5& mealWindow() {
     BenchProgram& program = BenchProgram::twentyYears();
-    auto* window = qobject_cast<meals::Form5*>(program.switcher().loadedWindow(5));
+    auto* window =
+        qobject_cast<meals::Form5*>(program.switcher().loadedWindow(app::WindowId::MealEvaluation));
     if (!window) {
-        window = qobject_cast<meals::Form5*>(program.openAndPaint(5));
+        window = qobject_cast<meals::Form5*>(program.openAndPaint(app::WindowId::MealEvaluation));
         const GeneratedData& data = program.data();
         window->DTPicker1->setDate(data.firstDay.addDays(data.firstDay.daysTo(data.lastDay) / 2));
         window->RefreshData();

@@ -10,9 +10,9 @@ namespace {
 
 void openWindow(benchmark::State& state) {
     BenchProgram& program = BenchProgram::twentyYears();
-    const int number = static_cast<int>(state.range(0));
+    const app::WindowId window{static_cast<int>(state.range(0))};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(program.openAndPaint(number));
+        benchmark::DoNotOptimize(program.openAndPaint(window));
         state.PauseTiming();
         program.closeAll();
         state.ResumeTiming();
@@ -21,7 +21,8 @@ void openWindow(benchmark::State& state) {
 
 BENCHMARK(openWindow)
     ->ArgName("window")
-    ->DenseRange(2, 7)
+    ->DenseRange(app::windowNumber(app::WindowId::ExerciseCatalogue),
+                 app::windowNumber(app::WindowId::Reports))
     ->Unit(benchmark::kMillisecond)
     ->MinTime(0.5);
 

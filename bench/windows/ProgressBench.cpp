@@ -19,7 +19,7 @@ const QString progressGrid = QStringLiteral(
 
 void progressLogRefresh(benchmark::State& state) {
     BenchProgram& program = BenchProgram::twentyYears();
-    auto* window = static_cast<progress::Form4*>(program.openAndPaint(4));
+    auto* window = static_cast<progress::Form4*>(program.openAndPaint(app::WindowId::ProgressLog));
     for (auto _ : state) {
         window->RefreshData();
     }

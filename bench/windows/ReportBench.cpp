@@ -83,7 +83,8 @@ struct OpenReport {
     OpenReport(Report report, Kind kind, QStringList* statements = nullptr) {
         BenchProgram& program = BenchProgram::twentyYears();
         program.closeAll();
-        window = qobject_cast<reports::frmReportMeal*>(program.openAndPaint(7));
+        window =
+            qobject_cast<reports::frmReportMeal*>(program.openAndPaint(app::WindowId::Reports));
         const Setting setting = settingOf(report);
         for (const char* name : setting.ticked) {
             window->findChild<QAbstractButton*>(QLatin1String(name))->setChecked(true);

@@ -37,7 +37,7 @@ bool Application::start() {
         switcher_.buildUserWindow();
         session_.finishOpening();
     } catch (const store::StoreError& error) {
-        switcher_.closeWindow(WindowSwitcher::userWindow);
+        switcher_.closeWindow(WindowId::User);
         messages_.inform(error.description(), Messages::defaultTitle, Messages::Icon::Critical);
         return false;
     }

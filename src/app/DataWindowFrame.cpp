@@ -8,6 +8,7 @@
 #include "app/Border.h"
 #include "app/CurrentUser.h"
 #include "app/HelpTexts.h"
+#include "app/NavigationLabels.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "widgets/Colours.h"
@@ -20,30 +21,26 @@ namespace mirtal::app {
 
 namespace {
 
-const char* const formNames[] = {"",      "Form1", "Form2", "Form3",
-                                 "Form4", "Form5", "Form6", "frmReportMeal"};
-
 // Room between the border pictures and the controls.
 const int margin = 40;
 
 }  // namespace
 
-DataWindowFrame::DataWindowFrame(QWidget* window, WindowSwitcher& switcher, int windowNumber,
-                                 const QString& caption, QSize size)
+DataWindowFrame::DataWindowFrame(QWidget* window, WindowSwitcher& switcher, WindowId id, QSize size)
     : Label1(new QLabel(QStringLiteral("User Name"), window)),
       LabelUser(new QLabel(window)),
       CmdHelp(new QPushButton(QStringLiteral("Help"), window)),
       switcher_(switcher),
-      caption_(caption) {
-    window->setObjectName(QLatin1String(formNames[windowNumber]));
-    window->setWindowTitle(caption);
+      caption_(QLatin1String(windowRow(id).caption)) {
+    nameWindow(window, id);
     window->setAutoFillBackground(true);
     QPalette grey = window->palette();
     grey.setColor(QPalette::Window, widgets::colours::lightGrey);
     window->setPalette(grey);
     bar = new widgets::NavigationBar(
-        window, windowNumber, [&switcher](int number) { switcher.openWindow(number); },
-        [&switcher, windowNumber] { switcher.closeWindow(windowNumber); });
+        window, navigationLabels(
+                    id, [&switcher](WindowId other) { switcher.openWindow(other); },
+                    [&switcher, id] { switcher.closeWindow(id); }));
     // However the fonts come out, the whole bar fits in the window.
     size.setWidth(std::max(size.width(), bar->size().width() + 2 * margin));
     bar->moveTo(QPoint(margin, size.height() - margin - bar->size().height()));
@@ -61,8 +58,8 @@ DataWindowFrame::DataWindowFrame(QWidget* window, WindowSwitcher& switcher, int 
 
     CmdHelp->setObjectName(QStringLiteral("CmdHelp"));
     CmdHelp->setGeometry(size.width() - margin - 96, 34, 96, 28);
-    QObject::connect(CmdHelp, &QPushButton::clicked, window, [&switcher, windowNumber] {
-        const HelpText help = helpText(windowNumber);
+    QObject::connect(CmdHelp, &QPushButton::clicked, window, [&switcher, id] {
+        const HelpText help = helpText(id);
         switcher.showHelp(help.title, help.text);
     });
 }

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+#include "app/WindowTable.h"
+
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -17,14 +19,13 @@ namespace mirtal::app {
 class WindowSwitcher;
 
 // What every data window but the user window carries around its own controls: its name and
-// caption on a light grey surface of a fixed size, the border pictures laid out, "User Name"
-// with the current user's name in the top-left corner, the Help button in the top-right
-// corner and the navigation bar along the bottom. The window builds its own controls in
+// caption from the window table on a light grey surface of a fixed size, the border pictures laid
+// out, "User Name" with the current user's name in the top-left corner, the Help button in the
+// top-right corner and the navigation bar along the bottom. The window builds its own controls in
 // between and decides which surface resets the hover colours.
 class DataWindowFrame {
   public:
-    DataWindowFrame(QWidget* window, WindowSwitcher& switcher, int windowNumber,
-                    const QString& caption, QSize size);
+    DataWindowFrame(QWidget* window, WindowSwitcher& switcher, WindowId id, QSize size);
 
     // LoadCurrentUser and the name into LabelUser; a store failure is shown, not thrown.
     void loadCurrentUser();

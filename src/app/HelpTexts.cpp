@@ -4,11 +4,13 @@
 
 #include <initializer_list>
 
+#include "app/WindowTable.h"
+
 namespace mirtal::app {
 
-namespace {
-
 using namespace Qt::StringLiterals;
+
+namespace {
 
 // One item per line of the text, in order; an empty item is an empty line. Each list starts
 // with one, because every help text opens with an empty line.
@@ -21,6 +23,8 @@ QString lines(std::initializer_list<QString> items) {
 QString blanks(qsizetype count) {
     return QString(count, u' ');
 }
+
+}  // namespace
 
 // The blank before the colon of "because :" and "IMPORTANT :" and before the "!" of "fitter !"
 // is a no-break space (\u00A0), so the sign never wraps onto a line of its own.
@@ -285,25 +289,13 @@ QString reportsText() {
     });
 }
 
-}  // namespace
-
-HelpText helpText(int windowNumber) {
-    switch (windowNumber) {
-        case 2:
-            return {u"ADD EXERCISE"_s, addExerciseText()};
-        case 3:
-            return {u"DAILY EXERCISE"_s, dailyExerciseText()};
-        case 4:
-            return {u"PROGRESS LOG"_s, progressLogText()};
-        case 5:
-            return {u"MEAL EVALUATION"_s, mealEvaluationText()};
-        case 6:
-            return {u"TARGET VALUES"_s, targetValuesText()};
-        case 7:
-            return {u"REPORTS"_s, reportsText()};
-        default:
-            return {};
+HelpText helpText(WindowId window) {
+    for (const WindowRow& row : windowTable()) {
+        if (row.id == window && row.helpText) {
+            return {QLatin1String(row.helpTitle), row.helpText()};
+        }
     }
+    return {};
 }
 
 }  // namespace mirtal::app

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "app/WindowTable.h"
+
 namespace mirtal::app {
 
 // What a data window's Help button puts into the help window: the title shown above the text
@@ -11,10 +13,17 @@ struct HelpText {
     QString text;
 };
 
-// The help of data window `windowNumber`: 2 exercise catalogue, 3 daily exercise, 4 progress log,
-// 5 meal evaluation, 6 target values, 7 reports. Lines are separated by "\r\n" and every text
-// opens with an empty line. The user window (1) shows its instructions in a message box, so it,
-// like any other number, gets an empty title and text.
-HelpText helpText(int windowNumber);
+// The help of a data window as its row in the window table gives it. Lines are separated by
+// "\r\n" and every text opens with an empty line. The user window shows its instructions in a
+// message box, so it, like any number that is no window's, gets an empty title and text.
+HelpText helpText(WindowId window);
+
+// The instructions of each window that has a help text, for the window table.
+QString addExerciseText();
+QString dailyExerciseText();
+QString progressLogText();
+QString mealEvaluationText();
+QString targetValuesText();
+QString reportsText();
 
 }  // namespace mirtal::app

@@ -6,9 +6,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
+#include <algorithm>
+#include <vector>
 
 #include "app/PlatformSettings.h"
 #include "app/WindowSwitcher.h"
+#include "app/WindowTable.h"
 
 namespace mirtal::app {
 
@@ -47,8 +50,8 @@ void MDIForm1::buildMenu() {
         connect(a, &QAction::triggered, this, action);
         return a;
     };
-    const auto open = [this](int number) {
-        return [this, number] { switcher_.openWindow(number); };
+    const auto open = [this](WindowId window) {
+        return [this, window] { switcher_.openWindow(window); };
     };
 
     QMenu* view = menu(nullptr, "mnu_File", QStringLiteral("&View Form"));
@@ -56,15 +59,19 @@ void MDIForm1::buildMenu() {
          [this] { switcher_.openUserWindowFromMenu(); });
     QMenu* exercise = menu(view, "Mnu_Ex", QStringLiteral("&Exercise"));
     item(exercise, "Mnu_SetExercise", QStringLiteral("&Add Exercise"),
-         QKeySequence(Qt::CTRL | Qt::Key_H), open(2));
-    item(exercise, "Mnu_Exercise", QStringLiteral("&Daily Exercise"), QKeySequence(), open(3));
+         QKeySequence(Qt::CTRL | Qt::Key_H), open(WindowId::ExerciseCatalogue));
+    item(exercise, "Mnu_Exercise", QStringLiteral("&Daily Exercise"), QKeySequence(),
+         open(WindowId::DailyExercise));
     QMenu* pulseWeight = menu(view, "Mnu_PW", QStringLiteral("&Pulse/Weight"));
-    item(pulseWeight, "Mnu_TPW", QStringLiteral("&Target Values"), QKeySequence(), open(6));
+    item(pulseWeight, "Mnu_TPW", QStringLiteral("&Target Values"), QKeySequence(),
+         open(WindowId::TargetValues));
     item(pulseWeight, "Mnu_PulseWeight", QStringLiteral("&Progress Log"),
-         QKeySequence(Qt::CTRL | Qt::Key_R), open(4));
-    item(view, "Mnu_Meal", QStringLiteral("Meal Evaluation"), QKeySequence(), open(5));
+         QKeySequence(Qt::CTRL | Qt::Key_R), open(WindowId::ProgressLog));
+    item(view, "Mnu_Meal", QStringLiteral("Meal Evaluation"), QKeySequence(),
+         open(WindowId::MealEvaluation));
     QMenu* reports = menu(nullptr, "Mnu_R", QStringLiteral("Reports"));
-    item(reports, "Mnu_Report", QStringLiteral("&Show Report"), QKeySequence(), open(7));
+    item(reports, "Mnu_Report", QStringLiteral("&Show Report"), QKeySequence(),
+         open(WindowId::Reports));
     QMenu* help = menu(nullptr, "Mnu_Help", QStringLiteral("&Help"));
     item(help, "Mnu_Manual", QStringLiteral("&One Page Manual"),
          QKeySequence(Qt::CTRL | Qt::Key_F1), [this] { showManual(); });
@@ -78,17 +85,12 @@ void MDIForm1::buildToolbar() {
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Toolbar1->setIconSize(QSize(32, 32));
     addToolBar(Qt::TopToolBarArea, Toolbar1);
-    const std::pair<const char*, QString> buttons[] = {{"A", QStringLiteral("User")},
-                                                       {"B", QStringLiteral("Target Values")},
-                                                       {"C", QStringLiteral("Add Exercises")},
-                                                       {"D", QStringLiteral("Daily Exercise")},
-                                                       {"E", QStringLiteral("Meal Evaluation")},
-                                                       {"F", QStringLiteral("Progress Log")},
-                                                       {"G", QStringLiteral("Report")}};
-    for (const auto& [key, caption] : buttons) {
-        const QString k = QLatin1String(key);
-        QAction* button =
-            Toolbar1->addAction(QIcon(QStringLiteral(":/toolbar/%1.png").arg(k)), caption);
+    std::vector<WindowRow> buttons(windowTable().begin(), windowTable().end());
+    std::ranges::sort(buttons, {}, &WindowRow::toolbarKey);
+    for (const WindowRow& row : buttons) {
+        const QString k(QLatin1Char(row.toolbarKey));
+        QAction* button = Toolbar1->addAction(QIcon(QStringLiteral(":/toolbar/%1.png").arg(k)),
+                                              QLatin1String(row.toolbarCaption));
         button->setObjectName(k);
         button->setData(k);
         connect(button, &QAction::triggered, this, [this, k] { toolbarButtonClicked(k); });
@@ -103,11 +105,11 @@ void MDIForm1::buildToolbar() {
 }
 
 void MDIForm1::toolbarButtonClicked(const QString& key) {
-    static const QString keys = QStringLiteral("ABCDEFG");
-    static constexpr int windows[] = {1, 6, 2, 3, 5, 4, 7};
-    const qsizetype index = key.size() == 1 ? keys.indexOf(key) : -1;
-    if (index >= 0) {
-        switcher_.openWindow(windows[index]);
+    for (const WindowRow& row : windowTable()) {
+        if (key == QLatin1Char(row.toolbarKey)) {
+            switcher_.openWindow(row.id);
+            return;
+        }
     }
 }
 

@@ -19,7 +19,7 @@ class MDIForm1 : public QMainWindow {
 
     QMdiArea* area() const { return area_; }
 
-    // A toolbar button by its key "A" to "G"; any other key does nothing.
+    // A toolbar button by its key (the window table's "A" to "G"); any other key does nothing.
     void toolbarButtonClicked(const QString& key);
 
     QToolBar* Toolbar1;

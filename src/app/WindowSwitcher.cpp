@@ -19,16 +19,16 @@ WindowSwitcher::WindowSwitcher(store::Session& session, Messages& messages, Link
       quit_([] { QApplication::quit(); }) {}
 
 WindowSwitcher::~WindowSwitcher() {
-    delete loaded_[userWindow];
+    delete loaded_[windowIndex(WindowId::User)];
     delete mainWindow_;
 }
 
-void WindowSwitcher::registerWindow(int number, Factory factory) {
-    factories_.at(static_cast<std::size_t>(number)) = std::move(factory);
+void WindowSwitcher::registerWindow(WindowId window, Factory factory) {
+    factories_.at(windowIndex(window)) = std::move(factory);
 }
 
-QWidget* WindowSwitcher::loadedWindow(int number) const {
-    return loaded_.at(static_cast<std::size_t>(number));
+QWidget* WindowSwitcher::loadedWindow(WindowId window) const {
+    return loaded_.at(windowIndex(window));
 }
 
 MDIForm1& WindowSwitcher::mainWindow() {
@@ -39,14 +39,14 @@ MDIForm1& WindowSwitcher::mainWindow() {
     return *mainWindow_;
 }
 
-QWidget* WindowSwitcher::load(int number) {
-    QPointer<QWidget>& slot = loaded_.at(static_cast<std::size_t>(number));
+QWidget* WindowSwitcher::load(WindowId id) {
+    QPointer<QWidget>& slot = loaded_.at(windowIndex(id));
     if (slot) {
         return slot;
     }
-    QWidget* window = factories_.at(static_cast<std::size_t>(number))(*this);
+    QWidget* window = factories_.at(windowIndex(id))(*this);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    if (number != userWindow) {
+    if (id != WindowId::User) {
         QMdiSubWindow* frame = addChild(window);
         // Closing the window from inside (a START label) takes its frame along.
         connect(window, &QObject::destroyed, frame, &QObject::deleteLater);
@@ -65,10 +65,10 @@ QMdiSubWindow* WindowSwitcher::addChild(QWidget* window) {
     return frame;
 }
 
-void WindowSwitcher::show(int number, Placement placement) {
-    QWidget* window = load(number);
-    QWidget* frame = number == userWindow ? window : window->parentWidget();
-    if (number != userWindow && placement == Placement::FrontTopLeft) {
+void WindowSwitcher::show(WindowId id, Placement placement) {
+    QWidget* window = load(id);
+    QWidget* frame = id == WindowId::User ? window : window->parentWidget();
+    if (id != WindowId::User && placement == Placement::FrontTopLeft) {
         frame->move(0, 0);
     }
     frame->show();
@@ -76,35 +76,35 @@ void WindowSwitcher::show(int number, Placement placement) {
     if (placement != Placement::ShowOnly) {
         frame->raise();
         frame->activateWindow();
-        if (number != userWindow) {
+        if (id != WindowId::User) {
             mainWindow().area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frame));
         }
     }
 }
 
-void WindowSwitcher::openWindow(int number) {
-    session_.setWindowNumber(number);
+void WindowSwitcher::openWindow(WindowId window) {
+    session_.setWindowNumber(windowNumber(window));
     CloseOtherWindows();
-    show(number, number == userWindow ? Placement::Front : Placement::FrontTopLeft);
+    show(window, window == WindowId::User ? Placement::Front : Placement::FrontTopLeft);
 }
 
 void WindowSwitcher::openUserWindowFromMenu() {
-    session_.setWindowNumber(userWindow);
+    session_.setWindowNumber(windowNumber(WindowId::User));
     CloseOtherWindows();
-    show(userWindow, Placement::ShowOnly);
+    show(WindowId::User, Placement::ShowOnly);
 }
 
 void WindowSwitcher::CloseOtherWindows() {
-    for (int number = 1; number <= 7; ++number) {
-        if (number != session_.windowNumber()) {
-            closeWindow(number);
+    for (const WindowRow& row : windowTable()) {
+        if (windowNumber(row.id) != session_.windowNumber()) {
+            closeWindow(row.id);
         }
     }
     session_.setWindowNumber(0);
 }
 
-void WindowSwitcher::closeWindow(int number) {
-    QPointer<QWidget>& slot = loaded_.at(static_cast<std::size_t>(number));
+void WindowSwitcher::closeWindow(WindowId id) {
+    QPointer<QWidget>& slot = loaded_.at(windowIndex(id));
     QWidget* window = slot;
     if (!window) {
         return;
@@ -112,16 +112,16 @@ void WindowSwitcher::closeWindow(int number) {
     slot = nullptr;
     // The window may be closing itself from one of its own handlers (a START label), so it
     // goes once the current event is over; it is gone from view and from the switcher now.
-    QWidget* frame = number == userWindow ? window : window->parentWidget();
+    QWidget* frame = id == WindowId::User ? window : window->parentWidget();
     frame->close();
 }
 
 void WindowSwitcher::showStartWindow() {
-    show(targetValuesWindow, Placement::FrontTopLeft);
+    show(WindowId::TargetValues, Placement::FrontTopLeft);
 }
 
 void WindowSwitcher::showUserWindowCentred() {
-    QWidget* window = load(userWindow);
+    QWidget* window = load(WindowId::User);
     window->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window->frameGeometry();

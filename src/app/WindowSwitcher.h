@@ -9,6 +9,7 @@
 #include "app/Links.h"
 #include "app/MDIForm1.h"
 #include "app/Messages.h"
+#include "app/WindowTable.h"
 #include "store/Session.h"
 
 class QMdiSubWindow;
@@ -16,23 +17,19 @@ class QWidget;
 
 namespace mirtal::app {
 
-// Opens the windows by number (1 user, 2 exercise catalogue, 3 daily exercise, 4 progress
-// log, 5 meal evaluation, 6 target values, 7 reports) and keeps only one data window loaded
-// at a time. Windows never include each other: they reach one another through this class.
+// Opens the windows of the window table and keeps only one data window loaded at a time.
+// Windows never include each other: they reach one another through this class.
 class WindowSwitcher : public QObject {
     Q_OBJECT
   public:
-    // Builds window N afresh; its constructor is the window's load.
+    // Builds a window afresh; its constructor is the window's load.
     using Factory = std::function<QWidget*(WindowSwitcher&)>;
-
-    static constexpr int userWindow = 1;
-    static constexpr int targetValuesWindow = 6;
 
     WindowSwitcher(store::Session& session, Messages& messages, LinkOpener& links,
                    QString applicationDirectory);
     ~WindowSwitcher() override;
 
-    void registerWindow(int number, Factory factory);
+    void registerWindow(WindowId window, Factory factory);
 
     store::Session& session() { return session_; }
     Messages& messages() { return messages_; }
@@ -40,22 +37,22 @@ class WindowSwitcher : public QObject {
     // The folder that holds the site/ pages: the program's own, or the installed data files.
     const QString& applicationDirectory() const { return applicationDirectory_; }
 
-    // The menu, the toolbar and the navigation bars: store N, CloseOtherWindows, show the
+    // The menu, the toolbar and the navigation bars: store its number, CloseOtherWindows, show the
     // window in front at the top-left corner of the main window. The user window is a
     // window of its own; from the menu it is only shown, elsewhere also brought to front.
-    void openWindow(int number);
+    void openWindow(WindowId window);
     void openUserWindowFromMenu();
 
     // Unloads every data window but the one whose number is stored, then clears the number.
     void CloseOtherWindows();
-    void closeWindow(int number);
+    void closeWindow(WindowId window);
 
     // The user window's START: the target values window as the first child of the main
     // window, which is loaded first if needed. No CloseOtherWindows here.
     void showStartWindow();
 
     // The user window at start-up: built first, then shown centred on the screen.
-    void buildUserWindow() { load(userWindow); }
+    void buildUserWindow() { load(WindowId::User); }
     void showUserWindowCentred();
 
     // Shows the help window with a window's title and text.
@@ -65,7 +62,7 @@ class WindowSwitcher : public QObject {
     void quit();
     void setQuitHandler(std::function<void()> handler) { quit_ = std::move(handler); }
 
-    QWidget* loadedWindow(int number) const;
+    QWidget* loadedWindow(WindowId window) const;
     MDIForm1* mainWindowIfLoaded() const { return mainWindow_; }
     Form8* helpWindowIfLoaded() const { return help_; }
 
@@ -73,16 +70,17 @@ class WindowSwitcher : public QObject {
     enum class Placement { ShowOnly, Front, FrontTopLeft };
 
     MDIForm1& mainWindow();
-    QWidget* load(int number);
+    QWidget* load(WindowId window);
     QMdiSubWindow* addChild(QWidget* window);
-    void show(int number, Placement placement);
+    void show(WindowId window, Placement placement);
 
     store::Session& session_;
     Messages& messages_;
     LinkOpener& links_;
     QString applicationDirectory_;
-    std::array<Factory, 8> factories_{};
-    std::array<QPointer<QWidget>, 8> loaded_{};
+    // By window index.
+    std::array<Factory, windowCount> factories_{};
+    std::array<QPointer<QWidget>, windowCount> loaded_{};
     QPointer<MDIForm1> mainWindow_;
     QPointer<Form8> help_;
     std::function<void()> quit_;

@@ -27,7 +27,7 @@ const QString restDayIntensity = QStringLiteral("No Workout");
 
 Form2::Form2(app::WindowSwitcher& switcher)
     : switcher_(switcher),
-      frame_(this, switcher, 2, QStringLiteral("3. frm Add Exercise"), QSize(760, 560)) {
+      frame_(this, switcher, app::WindowId::ExerciseCatalogue, QSize(760, 560)) {
     buildControls();
 
     // Load.

@@ -51,8 +51,7 @@ bool sameNumber(const QString& edited, const QString& shown) {
 }  // namespace
 
 Form3::Form3(app::WindowSwitcher& switcher)
-    : switcher_(switcher),
-      frame_(this, switcher, 3, QStringLiteral("4. frm Daily Exercise"), QSize(800, 600)) {
+    : switcher_(switcher), frame_(this, switcher, app::WindowId::DailyExercise, QSize(800, 600)) {
     buildControls();
 
     // Load.

@@ -33,8 +33,6 @@ namespace mirtal::meals {
 
 namespace {
 
-constexpr int ownNumber = 5;
-
 const QString messageTitle = QStringLiteral("Message");
 const QString allStoredMessage =
     QStringLiteral("You have already selected today's Breakfast, Lunch and Dinner.");
@@ -59,8 +57,7 @@ void deselect(QRadioButton* option) {
 }  // namespace
 
 Form5::Form5(app::WindowSwitcher& switcher, ScoreLookup& lookup)
-    : switcher_(switcher),
-      frame_(this, switcher, ownNumber, QStringLiteral("5. frm Meal Evaluation"), QSize(928, 608)) {
+    : switcher_(switcher), frame_(this, switcher, app::WindowId::MealEvaluation, QSize(928, 608)) {
     buildControls(lookup);
 
     // Load; the frame has laid out the border.

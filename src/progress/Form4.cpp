@@ -29,8 +29,7 @@ const QString oneEntryPerDay = QStringLiteral("Only one entry possible per day."
 }  // namespace
 
 Form4::Form4(app::WindowSwitcher& switcher)
-    : switcher_(switcher),
-      frame_(this, switcher, 4, QStringLiteral("6. Frm Progress Log"), QSize(680, 500)) {
+    : switcher_(switcher), frame_(this, switcher, app::WindowId::ProgressLog, QSize(680, 500)) {
     buildControls();
 
     // Load.

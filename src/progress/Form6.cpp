@@ -26,8 +26,7 @@ const QString gridHeader = QStringLiteral("|ID|StartDate     |TargetDate  |Pulse
 }  // namespace
 
 Form6::Form6(app::WindowSwitcher& switcher)
-    : switcher_(switcher),
-      frame_(this, switcher, 6, QStringLiteral("2. Frm Target Values"), QSize(660, 470)) {
+    : switcher_(switcher), frame_(this, switcher, app::WindowId::TargetValues, QSize(660, 470)) {
     buildControls();
 
     // Load.

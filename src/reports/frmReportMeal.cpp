@@ -32,8 +32,6 @@ using widgets::twips;
 
 namespace {
 
-constexpr int windowNumber = 7;
-
 const QString largeChart = QStringLiteral("Large Chart");
 const QString smallChart = QStringLiteral("Small Chart");
 
@@ -82,8 +80,7 @@ QGridLayout* packedGrid(QGroupBox* frame) {
 }  // namespace
 
 frmReportMeal::frmReportMeal(app::WindowSwitcher& switcher)
-    : switcher_(switcher),
-      frame_(this, switcher, windowNumber, QStringLiteral("7. frm Reports"), QSize(870, 504)) {
+    : switcher_(switcher), frame_(this, switcher, app::WindowId::Reports, QSize(870, 504)) {
     buildControls();
 
     // Load.

@@ -10,6 +10,7 @@
 #include "app/PlatformSettings.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
+#include "app/WindowTable.h"
 #include "store/KeyAllocator.h"
 #include "users/UserRemoval.h"
 #include "widgets/AccessibleNames.h"
@@ -25,8 +26,7 @@ namespace mirtal::users {
 using widgets::twips;
 
 Form1::Form1(app::WindowSwitcher& switcher) : switcher_(switcher) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("1. frm User"));
+    app::nameWindow(this, app::WindowId::User);
     buildControls();
 
     // Load.

@@ -10,49 +10,22 @@ namespace mirtal::widgets {
 
 namespace {
 
-struct BarEntry {
-    const char* name;
-    const char* caption;
-    int target;  // 0: close the window that carries the bar
-};
-
-constexpr BarEntry barEntries[] = {
-    {"LblUser", "&USER", 1},
-    {"LblProfile", "&START", 0},
-    {"LblAddExercise", "&ADD EXCERCISE", 2},
-    {"LblExercise", "&DAILY EXCERCISE", 3},
-    {"LblDailyInput", "&PROGRESS LOG", 4},
-    {"LblMeal", "&MEAL EVALUATION", 5},
-    {"LblReport", "&REPORT", 7},
-};
-
 const int labelHeight = twips(300);
 const int captionMargin = twips(120);
 const int labelGap = twips(60);
 
 }  // namespace
 
-NavigationBar::NavigationBar(QWidget* window, int ownWindow, Open open, CloseOwn closeOwn)
-    : QObject(window), open_(std::move(open)), closeOwn_(std::move(closeOwn)) {
+NavigationBar::NavigationBar(QWidget* window, const QList<Entry>& entries) : QObject(window) {
     setObjectName(QStringLiteral("NavigationBar"));
-    for (const BarEntry& entry : barEntries) {
-        if (entry.target == ownWindow) {
-            continue;
-        }
+    for (const Entry& entry : entries) {
         const QString shapeName = QStringLiteral("Shape%1").arg(labels_.size() + 1);
-        auto* label = new CommandLabel(QString::fromLatin1(entry.name),
-                                       QString::fromLatin1(entry.caption), shapeName, window);
-        const int target = entry.target;
-        // The handler works on copies: opening a window or closing this one unloads the window
-        // and with it this bar, while the handler still runs.
-        connect(label, &CommandLabel::clicked, this, [this, target] {
-            if (target == 0) {
-                const CloseOwn closeOwn = closeOwn_;
-                closeOwn();
-            } else {
-                const Open open = open_;
-                open(target);
-            }
+        auto* label = new CommandLabel(entry.name, entry.caption, shapeName, window);
+        // The handler works on a copy: the action may unload the window and with it this bar,
+        // while the handler still runs.
+        connect(label, &CommandLabel::clicked, this, [action = entry.action] {
+            const std::function<void()> run = action;
+            run();
         });
         labels_.append(label);
     }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QSize>
+#include <QString>
 #include <functional>
 
 class QWidget;
@@ -12,18 +13,20 @@ namespace mirtal::widgets {
 
 class CommandLabel;
 
-// The row of labels that leads from a data window to the others. The bar knows the windows only
-// by number; the owning window says how to open one and how to close itself. A window has no
-// label for itself, and the backing shapes are numbered Shape1, Shape2, ... in bar order over
-// the labels it does have. Labels and shapes are children of the window itself.
+// The row of labels that leads from a data window to the others. The owning window says which
+// labels it carries and what each does; the backing shapes are numbered Shape1, Shape2, ... in
+// bar order. Labels and shapes are children of the window itself.
 class NavigationBar : public QObject {
     Q_OBJECT
   public:
-    using Open = std::function<void(int windowNumber)>;
-    using CloseOwn = std::function<void()>;
+    struct Entry {
+        QString name;
+        QString caption;
+        // May unload the window that carries the bar.
+        std::function<void()> action;
+    };
 
-    // ownWindow is the number of the window that carries the bar (2 to 7).
-    NavigationBar(QWidget* window, int ownWindow, Open open, CloseOwn closeOwn);
+    NavigationBar(QWidget* window, const QList<Entry>& entries);
 
     // In bar order, for the window's hover reset surfaces.
     const QList<CommandLabel*>& labels() const { return labels_; }
@@ -35,8 +38,6 @@ class NavigationBar : public QObject {
 
   private:
     QList<CommandLabel*> labels_;
-    Open open_;
-    CloseOwn closeOwn_;
 };
 
 }  // namespace mirtal::widgets

@@ -23,15 +23,19 @@ QString blanks(int count) {
 const QString noBreakSpace{QChar(0xA0)};
 
 struct WindowHelp {
-    int window;
+    WindowId window;
     const char* title;
     int lineCount;
 };
 
 TEST(HelpTexts, EachDataWindowHasItsTitleAndALineBrokenTextOpeningWithAnEmptyLine) {
     const WindowHelp cases[] = {
-        {2, "ADD EXERCISE", 30},    {3, "DAILY EXERCISE", 18}, {4, "PROGRESS LOG", 10},
-        {5, "MEAL EVALUATION", 27}, {6, "TARGET VALUES", 29},  {7, "REPORTS", 35},
+        {WindowId::ExerciseCatalogue, "ADD EXERCISE", 30},
+        {WindowId::DailyExercise, "DAILY EXERCISE", 18},
+        {WindowId::ProgressLog, "PROGRESS LOG", 10},
+        {WindowId::MealEvaluation, "MEAL EVALUATION", 27},
+        {WindowId::TargetValues, "TARGET VALUES", 29},
+        {WindowId::Reports, "REPORTS", 35},
     };
     for (const WindowHelp& c : cases) {
         SCOPED_TRACE(c.title);
@@ -47,50 +51,50 @@ TEST(HelpTexts, EachDataWindowHasItsTitleAndALineBrokenTextOpeningWithAnEmptyLin
 }
 
 TEST(HelpTexts, TheUserWindowAndUnknownNumbersHaveNoHelpText) {
-    for (int window : {0, 1, 8}) {
-        const HelpText help = helpText(window);
-        EXPECT_TRUE(help.title.isEmpty()) << window;
-        EXPECT_TRUE(help.text.isEmpty()) << window;
+    for (int number : {0, 1, 8}) {
+        const HelpText help = helpText(WindowId{number});
+        EXPECT_TRUE(help.title.isEmpty()) << number;
+        EXPECT_TRUE(help.text.isEmpty()) << number;
     }
 }
 
 struct ExactLine {
-    int window;
+    WindowId window;
     int line;  // 0 is the empty line every text opens with
     QString expected;
 };
 
 TEST(HelpTexts, LinesWithRunsOfBlanksAndSpecialCharactersAreExact) {
     const ExactLine cases[] = {
-        {6, 4,
+        {WindowId::TargetValues, 4,
          u"-"_s + blanks(3) +
              u"An increasing pulse reveals that your heart is tired. It requires more effort"_s +
              blanks(22) + u"(heartbeats) to do its job.  This means you need to slow down."_s},
-        {6, 5,
+        {WindowId::TargetValues, 5,
          u"-"_s + blanks(3) +
              u"A decreasing pulse shows that your heart is growing stronger. This means that you"_s +
              blanks(10) + u"are growing fitter"_s + noBreakSpace + u"!"_s},
-        {6, 7,
+        {WindowId::TargetValues, 7,
          u"IMPORTANT"_s + noBreakSpace +
              u":  Strenuous exercise is not for everyone! If you have any doubt whatsoever "
              u"concerning your aptitude, I urge you to see a qualified physician to discuss your "
              u"fitness plans."_s},
-        {2, 20, u"Or "_s},
-        {3, 3,
+        {WindowId::ExerciseCatalogue, 20, u"Or "_s},
+        {WindowId::DailyExercise, 3,
          u"1.  Select Date. Note that the default setting is today\u2019s date, "
          u"so you will only need to do"_s +
              blanks(9) + u"this if you\u2019re entering data for previous days."_s},
-        {3, 8,
+        {WindowId::DailyExercise, 8,
          u"6.  If you haven't worked out that day, "
          u"simply click on 'Did not Work Out' and move on."_s +
              blanks(9) +
              u"You will score -1 that day, just so that the rest days stand out in the report "
              u"form."_s},
-        {4, 3,
+        {WindowId::ProgressLog, 3,
          u"1.  Select Date.  Note that the default setting is today\u2019s date, "
          u"so you will only need to do"_s +
              blanks(8) + u"this if you\u2019re entering data for previous days."_s},
-        {4, 6,
+        {WindowId::ProgressLog, 6,
          u"4.  Select today\u2019s morale, or general mood.  "
          u"Morale is very important! Overdoing it will"_s +
              blanks(10) +
@@ -98,22 +102,23 @@ TEST(HelpTexts, LinesWithRunsOfBlanksAndSpecialCharactersAreExact) {
              blanks(8) +
              u"On the other hand, good eating habits and reasonable exercise should make you feel"_s +
              blanks(7) + u"great!"_s},
-        {5, 5,
+        {WindowId::MealEvaluation, 5,
          u"3.  If you have not eaten breakfast, "
          u"click on the \u201CI did not eat\u201D checkbox. This will cost"_s +
              blanks(9) + u"you 8 points!"_s},
-        {5, 10, u"5.  Evaluate your fast sugar (sugar, white bread\u2026) intake."_s},
+        {WindowId::MealEvaluation, 10,
+         u"5.  Evaluate your fast sugar (sugar, white bread\u2026) intake."_s},
     };
     for (const ExactLine& c : cases) {
         const QStringList lines = linesOf(helpText(c.window).text);
-        ASSERT_LT(c.line, lines.size()) << "window " << c.window;
+        ASSERT_LT(c.line, lines.size()) << "window " << windowNumber(c.window);
         EXPECT_EQ(lines[c.line].toStdString(), c.expected.toStdString())
-            << "window " << c.window << ", line " << c.line;
+            << "window " << windowNumber(c.window) << ", line " << c.line;
     }
 }
 
 struct Paragraph {
-    int window;
+    WindowId window;
     int line;
     QString opening;
     QString closing;  // empty when only the opening is fixed
@@ -121,19 +126,24 @@ struct Paragraph {
 
 TEST(HelpTexts, WrittenParagraphsKeepTheirOpeningAndClosingWords) {
     const Paragraph cases[] = {
-        {6, 1, u"This form is meant for you to set goals."_s, u"because"_s + noBreakSpace + u":"_s},
-        {6, 13, u"3.  Set a target pulse value."_s, u"Take your time!"_s},
-        {2, 27, u"Don\u2019t worry about making your exercises completely coherent"_s, {}},
-        {5, 17, u"12. Don't forget about WATER!"_s, {}},
-        {5, 26, u"I may be done with it by the time you read this"_s, {}},
-        {7, 3, u"Select a start date and end date."_s, {}},
+        {WindowId::TargetValues, 1, u"This form is meant for you to set goals."_s,
+         u"because"_s + noBreakSpace + u":"_s},
+        {WindowId::TargetValues, 13, u"3.  Set a target pulse value."_s, u"Take your time!"_s},
+        {WindowId::ExerciseCatalogue,
+         27,
+         u"Don\u2019t worry about making your exercises completely coherent"_s,
+         {}},
+        {WindowId::MealEvaluation, 17, u"12. Don't forget about WATER!"_s, {}},
+        {WindowId::MealEvaluation, 26, u"I may be done with it by the time you read this"_s, {}},
+        {WindowId::Reports, 3, u"Select a start date and end date."_s, {}},
     };
     for (const Paragraph& c : cases) {
         const QStringList lines = linesOf(helpText(c.window).text);
-        ASSERT_LT(c.line, lines.size()) << "window " << c.window;
+        ASSERT_LT(c.line, lines.size()) << "window " << windowNumber(c.window);
         const QString& line = lines[c.line];
         EXPECT_TRUE(line.startsWith(c.opening) && line.endsWith(c.closing))
-            << "window " << c.window << ", line " << c.line << ": " << line.toStdString();
+            << "window " << windowNumber(c.window) << ", line " << c.line << ": "
+            << line.toStdString();
     }
 }
 

@@ -31,11 +31,11 @@ class Keyboard : public ::testing::Test {
     }
     void TearDown() override { app::Clock::pin(std::nullopt); }
 
-    // Opens window N as the menu or the bar does and makes it the active window, so that
+    // Opens a window as the menu or the bar does and makes it the active window, so that
     // keys reach it.
-    QWidget* open(int number) {
-        h.switcher().openWindow(number);
-        QWidget* window = h.switcher().loadedWindow(number);
+    QWidget* open(app::WindowId id) {
+        h.switcher().openWindow(id);
+        QWidget* window = h.switcher().loadedWindow(id);
         QWidget* top = window->window();
         top->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(top));
@@ -111,8 +111,8 @@ QList<QWidget*> workedControls(QWidget* window) {
 }
 
 TEST_F(Keyboard, EveryWindowsControlsAreNamedForAssistiveToolsAndTabReachesThem) {
-    for (int number = 1; number <= 7; ++number) {
-        QWidget* window = open(number);
+    for (const app::WindowRow& row : app::windowTable()) {
+        QWidget* window = open(row.id);
         SCOPED_TRACE(window->objectName().toStdString());
         const QList<QWidget*> controls = workedControls(window);
         EXPECT_GT(controls.size(), 5);
@@ -139,7 +139,7 @@ TEST_F(Keyboard, EveryWindowsControlsAreNamedForAssistiveToolsAndTabReachesThem)
 }
 
 TEST_F(Keyboard, AProgressLogEntryFromTheKeyboardAlone) {
-    QWidget* window = open(4);
+    QWidget* window = open(app::WindowId::ProgressLog);
     const auto control = [window](const char* name) {
         return window->findChild<QWidget*>(QLatin1String(name));
     };
@@ -198,8 +198,8 @@ TEST_F(Keyboard, AProgressLogEntryFromTheKeyboardAlone) {
         tab();
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(h.switcher().loadedWindow(4), nullptr);
-    EXPECT_NE(h.switcher().loadedWindow(5), nullptr);
+    EXPECT_EQ(h.switcher().loadedWindow(app::WindowId::ProgressLog), nullptr);
+    EXPECT_NE(h.switcher().loadedWindow(app::WindowId::MealEvaluation), nullptr);
 }
 
 }  // namespace

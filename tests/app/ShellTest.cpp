@@ -37,8 +37,8 @@ void startWithNewUser(AppHarness& h) {
 
 QStringList loadedWindows(AppHarness& h) {
     QStringList names;
-    for (int n = 1; n <= 7; ++n) {
-        if (QWidget* w = h.switcher().loadedWindow(n)) {
+    for (const app::WindowRow& row : app::windowTable()) {
+        if (QWidget* w = h.switcher().loadedWindow(row.id)) {
             names << w->objectName();
         }
     }
@@ -47,7 +47,7 @@ QStringList loadedWindows(AppHarness& h) {
 
 TEST(StartUp, ShowsOnlyTheUserWindowCentredUntilStart) {
     AppHarness h;
-    QWidget* users = h.switcher().loadedWindow(1);
+    QWidget* users = h.switcher().loadedWindow(app::WindowId::User);
     ASSERT_NE(users, nullptr);
     EXPECT_TRUE(users->isVisible());
     EXPECT_TRUE(users->isWindow());
@@ -68,7 +68,7 @@ TEST(StartUp, AFailedOpenIsReportedWithTheFileAndNoWindowShows) {
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Mirtal.mdb")));
     EXPECT_EQ(messages.shown[0].icon, app::Messages::Icon::Critical);
-    EXPECT_EQ(application.switcher().loadedWindow(1), nullptr);
+    EXPECT_EQ(application.switcher().loadedWindow(app::WindowId::User), nullptr);
 }
 
 TEST(MainWindow, HasItsCaptionMenuAndToolbar) {
@@ -113,7 +113,7 @@ TEST(Start, OpensTheTargetValuesWindowInTheMainWindowAndSetsTheDateTexts) {
     store::DateText::setDateSeparator(QStringLiteral("."));
     store::DateText::setTimeFormat(QStringLiteral("h:mm AP"));
     startWithNewUser(h);
-    QWidget* targets = h.switcher().loadedWindow(6);
+    QWidget* targets = h.switcher().loadedWindow(app::WindowId::TargetValues);
     ASSERT_NE(targets, nullptr);
     EXPECT_EQ(targets->windowTitle(), QStringLiteral("2. Frm Target Values"));
     EXPECT_EQ(targets->parentWidget()->pos(), QPoint(0, 0));
@@ -149,20 +149,20 @@ TEST(WindowSwitching, ToolbarKeysOpenTheirWindowAndUnloadTheOthers) {
 
     main->toolbarButtonClicked(QStringLiteral("A"));
     EXPECT_EQ(loadedWindows(h), QStringList{QStringLiteral("Form1")});
-    EXPECT_TRUE(h.switcher().loadedWindow(1)->isWindow());
+    EXPECT_TRUE(h.switcher().loadedWindow(app::WindowId::User)->isWindow());
 }
 
 TEST(WindowSwitching, AReopenedWindowStartsAfresh) {
     AppHarness h;
     startWithNewUser(h);
-    h.switcher().openWindow(7);
-    QPointer<QWidget> first = h.switcher().loadedWindow(7);
-    h.switcher().openWindow(5);
-    EXPECT_EQ(h.switcher().loadedWindow(7), nullptr);
+    h.switcher().openWindow(app::WindowId::Reports);
+    QPointer<QWidget> first = h.switcher().loadedWindow(app::WindowId::Reports);
+    h.switcher().openWindow(app::WindowId::MealEvaluation);
+    EXPECT_EQ(h.switcher().loadedWindow(app::WindowId::Reports), nullptr);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    h.switcher().openWindow(7);
-    EXPECT_NE(h.switcher().loadedWindow(7), nullptr);
+    h.switcher().openWindow(app::WindowId::Reports);
+    EXPECT_NE(h.switcher().loadedWindow(app::WindowId::Reports), nullptr);
 }
 
 TEST(WindowSwitching, UserWindowFromTheMenuClosesTheDataWindow) {
@@ -173,7 +173,7 @@ TEST(WindowSwitching, UserWindowFromTheMenuClosesTheDataWindow) {
         ->findChild<QAction*>(QStringLiteral("Mnu_UserSelect"))
         ->trigger();
     EXPECT_EQ(loadedWindows(h), QStringList{QStringLiteral("Form1")});
-    EXPECT_TRUE(h.switcher().loadedWindow(1)->isVisible());
+    EXPECT_TRUE(h.switcher().loadedWindow(app::WindowId::User)->isVisible());
     EXPECT_NE(h.switcher().mainWindowIfLoaded(), nullptr);
 }
 
@@ -194,19 +194,20 @@ TEST(MainWindow, ClosingItClosesItsChildrenButNotTheUserWindow) {
 TEST(NavigationBar, StartClosesItsOwnWindowAndUserLeadsBackToTheUserWindow) {
     AppHarness h;
     startWithNewUser(h);
-    h.switcher().openWindow(4);
-    QTest::mouseClick(h.control<QLabel>(4, "LblProfile"), Qt::LeftButton);
+    h.switcher().openWindow(app::WindowId::ProgressLog);
+    QTest::mouseClick(h.control<QLabel>(app::WindowId::ProgressLog, "LblProfile"), Qt::LeftButton);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(loadedWindows(h), QStringList());
     ASSERT_NE(h.switcher().mainWindowIfLoaded(), nullptr);
     EXPECT_TRUE(h.switcher().mainWindowIfLoaded()->area()->subWindowList().isEmpty());
 
-    h.switcher().openWindow(2);
-    QTest::mouseClick(h.control<QLabel>(2, "LblDailyInput"), Qt::LeftButton);
+    h.switcher().openWindow(app::WindowId::ExerciseCatalogue);
+    QTest::mouseClick(h.control<QLabel>(app::WindowId::ExerciseCatalogue, "LblDailyInput"),
+                      Qt::LeftButton);
     EXPECT_EQ(loadedWindows(h), QStringList{QStringLiteral("Form4")});
-    QTest::mouseClick(h.control<QLabel>(4, "LblUser"), Qt::LeftButton);
+    QTest::mouseClick(h.control<QLabel>(app::WindowId::ProgressLog, "LblUser"), Qt::LeftButton);
     EXPECT_EQ(loadedWindows(h), QStringList{QStringLiteral("Form1")});
-    EXPECT_TRUE(h.switcher().loadedWindow(1)->isVisible());
+    EXPECT_TRUE(h.switcher().loadedWindow(app::WindowId::User)->isVisible());
 }
 
 TEST(MainWindow, QuitEndsTheProgramWhateverIsOpen) {
@@ -243,16 +244,18 @@ TEST(MainWindow, WorkoutGuideAndManualOpenTheShippedPages) {
 TEST(HelpWindow, OneWindowKeepsTheLastTextAndSurvivesWindowSwitching) {
     AppHarness h;
     startWithNewUser(h);
-    QTest::mouseClick(h.control<QPushButton>(6, "CmdHelp"), Qt::LeftButton);
-    h.switcher().openWindow(4);
-    QTest::mouseClick(h.control<QPushButton>(4, "CmdHelp"), Qt::LeftButton);
+    QTest::mouseClick(h.control<QPushButton>(app::WindowId::TargetValues, "CmdHelp"),
+                      Qt::LeftButton);
+    h.switcher().openWindow(app::WindowId::ProgressLog);
+    QTest::mouseClick(h.control<QPushButton>(app::WindowId::ProgressLog, "CmdHelp"),
+                      Qt::LeftButton);
     app::Form8* help = h.switcher().helpWindowIfLoaded();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(h.switcher().mainWindowIfLoaded()->findChildren<app::Form8*>().size(), 1);
     EXPECT_EQ(help->Label1->text(), QStringLiteral("PROGRESS LOG"));
     EXPECT_EQ(help->windowTitle(), QStringLiteral(" Help      [ *** Resizable Help Window *** ]"));
 
-    h.switcher().openWindow(5);
+    h.switcher().openWindow(app::WindowId::MealEvaluation);
     EXPECT_EQ(h.switcher().helpWindowIfLoaded(), help);
     EXPECT_EQ(help->Label1->text(), QStringLiteral("PROGRESS LOG"));
     EXPECT_TRUE(help->Text1->isReadOnly());

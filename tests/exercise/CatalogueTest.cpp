@@ -20,7 +20,7 @@ class Catalogue : public testing::ExerciseWindowTest {
   protected:
     template <class T>
     T* control(const char* name) {
-        return h.control<T>(2, name);
+        return h.control<T>(app::WindowId::ExerciseCatalogue, name);
     }
     QLineEdit* name() { return control<QLineEdit>("TxtName"); }
     widgets::ChoiceList* intensity() { return control<widgets::ChoiceList>("CmbIntensity"); }
@@ -66,8 +66,8 @@ TEST_F(Catalogue, LoadsItsControlsAndTheUsersCatalogueByName) {
     run("Insert Into SetExercise Values(2, 1, 'Walk', 'Light', '30 minutes')");
     run("Insert Into SetExercise Values(3, 2, 'Bob run', 'Difficult', '')");
     run("Insert Into SetExercise Values(4, 1, 'Dips', 'Moderate', '')");
-    h.switcher().openWindow(2);
-    QWidget* form = h.switcher().loadedWindow(2);
+    h.switcher().openWindow(app::WindowId::ExerciseCatalogue);
+    QWidget* form = h.switcher().loadedWindow(app::WindowId::ExerciseCatalogue);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->objectName(), QStringLiteral("Form2"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("3. frm Add Exercise"));
@@ -122,7 +122,7 @@ TEST_F(Catalogue, LoadsItsControlsAndTheUsersCatalogueByName) {
 TEST_F(Catalogue, TheFirstExerciseBringsTheRestDayRowAndApostrophesBecomeBackquotes) {
     // Keys are shared by all users.
     run("Insert Into SetExercise Values(7, 2, 'Bob run', 'Difficult', '')");
-    open(2);
+    open(app::WindowId::ExerciseCatalogue);
     add(QStringLiteral("Sunday's run"), QStringLiteral("Light"), QStringLiteral("Don't stop"));
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Exercise has been added.")});
     EXPECT_EQ(h.statements.mid(0, 4),
@@ -159,7 +159,7 @@ TEST_F(Catalogue, TheFirstExerciseBringsTheRestDayRowAndApostrophesBecomeBackquo
 }
 
 TEST_F(Catalogue, SubmitRefusesAnEmptyNameOrIntensity) {
-    open(2);
+    open(app::WindowId::ExerciseCatalogue);
     struct Case {
         const char* name;
         const char* intensity;
@@ -180,7 +180,7 @@ TEST_F(Catalogue, SubmitRefusesAnEmptyNameOrIntensity) {
 TEST_F(Catalogue, PickingARowFillsTheFieldsButTheRestDayRowCannotBePicked) {
     run("Insert Into SetExercise Values(1, 1, 'NULL', 'No Workout', 'I rested today.')");
     run("Insert Into SetExercise Values(2, 1, 'Walk', 'Light', '30 minutes')");
-    open(2);
+    open(app::WindowId::ExerciseCatalogue);
     testing::clickCell(grid(), rowOf(QStringLiteral("Walk")), 3);
     EXPECT_EQ(h.statements,
               QStringList{QStringLiteral(" Select SEID from SetExercise Where UserID=1")});
@@ -205,7 +205,7 @@ TEST_F(Catalogue, PickingARowFillsTheFieldsButTheRestDayRowCannotBePicked) {
 TEST_F(Catalogue, UpdateAsksAndReloadsTheGridAfterYesAndNo) {
     run("Insert Into SetExercise Values(1, 1, 'NULL', 'No Workout', 'I rested today.')");
     run("Insert Into SetExercise Values(2, 1, 'Walk', 'Light', '30 minutes')");
-    open(2);
+    open(app::WindowId::ExerciseCatalogue);
     click("LblEdit");
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Please select data in table.")});
 
@@ -253,7 +253,7 @@ TEST_F(Catalogue, RemovingAnExerciseRemovesItsDailyEntriesFirstAndOnlyOnYes) {
                               "3, 1, 3, '12/2/2026', 5", "4, 1, 1, '12/3/2026', 0"}) {
         run(QStringLiteral("Insert Into Exercise Values(%1)").arg(QLatin1String(entry)));
     }
-    open(2);
+    open(app::WindowId::ExerciseCatalogue);
     click("LblDelete");
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("No data found in this field.")});
 
@@ -301,7 +301,7 @@ TEST_F(Catalogue, AStoreFailureIsShownAndLeavesNothingHalfDone) {
     h.db().selectNative(
         "CREATE TRIGGER refuseRemoval BEFORE DELETE ON SetExercise BEGIN SELECT RAISE(ABORT, "
         "'locked'); END");
-    open(2);
+    open(app::WindowId::ExerciseCatalogue);
     // The rest-day row would go in first: it is taken back with the failed exercise.
     add(QStringLiteral("Jump"), QStringLiteral("Light"), QString());
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("disk says no")});
@@ -315,7 +315,7 @@ TEST_F(Catalogue, AStoreFailureIsShownAndLeavesNothingHalfDone) {
 
     // Removing: the entries stay with the exercise when the exercise cannot go.
     h.app.session().setCurrentUserId(2);
-    reopen(2);
+    reopen(app::WindowId::ExerciseCatalogue);
     testing::clickCell(grid(), rowOf(QStringLiteral("Bob run")), 2);
     h.messages.answers = {true};
     click("LblDelete");
@@ -325,7 +325,7 @@ TEST_F(Catalogue, AStoreFailureIsShownAndLeavesNothingHalfDone) {
 }
 
 TEST_F(Catalogue, TheFrameRestsEveryLabelButTheWindowBackgroundDoesNot) {
-    QWidget* form = open(2);
+    QWidget* form = open(app::WindowId::ExerciseCatalogue);
     QList<widgets::CommandLabel*> labels;
     for (const char* name : {"LblAdd", "LblEdit", "LblDelete", "LblClear", "LblUser", "LblProfile",
                              "LblExercise", "LblDailyInput", "LblMeal", "LblReport"}) {
@@ -351,7 +351,8 @@ TEST_F(Catalogue, TheFrameRestsEveryLabelButTheWindowBackgroundDoesNot) {
 }
 
 TEST_F(Catalogue, BothHelpButtonsShowTheirWindowsInstructions) {
-    for (const int window : {2, 3}) {
+    for (const app::WindowId window :
+         {app::WindowId::ExerciseCatalogue, app::WindowId::DailyExercise}) {
         open(window);
         h.control<QPushButton>(window, "CmdHelp")->click();
         app::Form8* help = h.switcher().helpWindowIfLoaded();

@@ -38,7 +38,7 @@ class DailyLog : public testing::ExerciseWindowTest {
 
     template <class T>
     T* control(const char* name) {
-        return h.control<T>(3, name);
+        return h.control<T>(app::WindowId::DailyExercise, name);
     }
     widgets::Grid* grid() { return control<widgets::Grid>("MSHFlexGrid1"); }
     widgets::NumericField* count() { return control<widgets::NumericField>("TxtCount"); }
@@ -97,8 +97,8 @@ class DailyLog : public testing::ExerciseWindowTest {
 
 TEST_F(DailyLog, LoadsTodayWithTheListsByIntensityAndTheRestDayRowInNone) {
     log(1, 3, 8, "4");
-    h.switcher().openWindow(3);
-    QWidget* form = h.switcher().loadedWindow(3);
+    h.switcher().openWindow(app::WindowId::DailyExercise);
+    QWidget* form = h.switcher().loadedWindow(app::WindowId::DailyExercise);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->objectName(), QStringLiteral("Form3"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("4. frm Daily Exercise"));
@@ -165,7 +165,7 @@ TEST_F(DailyLog, LoadsTodayWithTheListsByIntensityAndTheRestDayRowInNone) {
 }
 
 TEST_F(DailyLog, ADayWithoutEntriesShowsTheCaptionsOfTheFormatString) {
-    open(3);
+    open(app::WindowId::DailyExercise);
     EXPECT_EQ(grid()->rows(), 1);
     QStringList captions;
     for (int col = 0; col < grid()->cols(); ++col) {
@@ -194,7 +194,7 @@ TEST_F(DailyLog, PointsPerIntensityRoundHalvesToEvenAndGoBeyondSixteenBits) {
     log(8, 4, 4, "9000");
     log(9, 3, 4, "20000");
     log(10, 1, 5, "0");
-    open(3);
+    open(app::WindowId::DailyExercise);
     struct Case {
         int day;
         QStringList points;
@@ -216,7 +216,7 @@ TEST_F(DailyLog, PointsPerIntensityRoundHalvesToEvenAndGoBeyondSixteenBits) {
 }
 
 TEST_F(DailyLog, SubmitLogsTheChosenExerciseOncePerDay) {
-    open(3);
+    open(app::WindowId::DailyExercise);
     submit();
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Please Select the exercise name")});
 
@@ -275,7 +275,7 @@ TEST_F(DailyLog, SubmitLogsTheChosenExerciseOncePerDay) {
 }
 
 TEST_F(DailyLog, TheCountButtonsStepByOneAndNeverBelowOne) {
-    open(3);
+    open(app::WindowId::DailyExercise);
     auto* up = control<QPushButton>("CmdUp");
     auto* down = control<QPushButton>("CmdDown");
     struct Case {
@@ -295,7 +295,7 @@ TEST_F(DailyLog, TheCountButtonsStepByOneAndNeverBelowOne) {
 
 TEST_F(DailyLog, BadCountsAndTimesAreRefusedWithAMessageAndStoreNothing) {
     log(1, 3, 8, "4");
-    open(3);
+    open(app::WindowId::DailyExercise);
     choose("ListLight", QStringLiteral("Walk"));
     const QString before = entries();
 
@@ -347,7 +347,7 @@ TEST_F(DailyLog, BadCountsAndTimesAreRefusedWithAMessageAndStoreNothing) {
 }
 
 TEST_F(DailyLog, TheRestDayBoxStoresAndRemovesTheRestDayEntry) {
-    open(3);
+    open(app::WindowId::DailyExercise);
     choose("ListLight", QStringLiteral("Walk"));
     h.statements.clear();
     QTest::mouseClick(restDay(), Qt::LeftButton);
@@ -383,7 +383,7 @@ TEST_F(DailyLog, TheRestDayBoxStoresAndRemovesTheRestDayEntry) {
 TEST_F(DailyLog, ARestDayNeedsACatalogue) {
     run(QStringLiteral("Insert Into User1 Values(3, 'Cy')"));
     h.app.session().setCurrentUserId(3);
-    open(3);
+    open(app::WindowId::DailyExercise);
     QTest::mouseClick(restDay(), Qt::LeftButton);
     EXPECT_EQ(h.messages.texts(),
               QStringList{
@@ -403,7 +403,7 @@ TEST_F(DailyLog, ADoubleClickRemovesThePickedEntryAfterTheQuestion) {
     log(1, 2, 8, "2");
     log(2, 3, 8, "4");
     log(3, 4, 8, "1");
-    open(3);
+    open(app::WindowId::DailyExercise);
     testing::clickCell(grid(), 2, 4);
     EXPECT_EQ(field("TxtHidID")->text(), QStringLiteral("2"));
     EXPECT_EQ(grid()->cellBackColour(2, 4), widgets::colours::lightGreen);
@@ -440,7 +440,7 @@ TEST_F(DailyLog, ADoubleClickRemovesThePickedEntryAfterTheQuestion) {
 TEST_F(DailyLog, TimesAreEditedInPlaceAfterAQuestion) {
     log(1, 2, 8, "2");
     log(5, 3, 8, "4");
-    open(3);
+    open(app::WindowId::DailyExercise);
     testing::clickCell(grid(), 2, 5);
     ASSERT_TRUE(editor()->isVisible());
     EXPECT_EQ(editor()->text(), QStringLiteral("4"));
@@ -504,7 +504,7 @@ TEST_F(DailyLog, TimesAreEditedInPlaceAfterAQuestion) {
 
 TEST_F(DailyLog, OnlyClosingTheCalendarReloadsTheDay) {
     log(1, 2, 9, "2");
-    open(3);
+    open(app::WindowId::DailyExercise);
     auto* picker = control<widgets::DatePicker>("DTPicker1");
     picker->setFocus();
     picker->setSelectedSection(QDateTimeEdit::DaySection);
@@ -519,16 +519,16 @@ TEST_F(DailyLog, OnlyClosingTheCalendarReloadsTheDay) {
 }
 
 TEST_F(DailyLog, AReopenedLogStartsWithoutAChosenExercise) {
-    open(3);
+    open(app::WindowId::DailyExercise);
     choose("ListLight", QStringLiteral("Walk"));
-    reopen(3);
+    reopen(app::WindowId::DailyExercise);
     submit();
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("Please Select the exercise name")});
     EXPECT_EQ(rowsIn("Exercise"), 0);
 }
 
 TEST_F(DailyLog, TheWindowSurfaceRestsTheBarAndSubmitButTheEntryFrameDoesNot) {
-    QWidget* form = open(3);
+    QWidget* form = open(app::WindowId::DailyExercise);
     QList<widgets::CommandLabel*> labels;
     for (const char* name : {"LblOK", "LblUser", "LblProfile", "LblAddExercise", "LblDailyInput",
                              "LblMeal", "LblReport"}) {
@@ -556,7 +556,7 @@ TEST_F(DailyLog, AStoreFailureIsShownAndTheWindowStaysUsable) {
     h.db().selectNative(
         "CREATE TRIGGER refuse BEFORE INSERT ON Exercise WHEN NEW.SEID = 3 BEGIN SELECT "
         "RAISE(ABORT, 'disk says no'); END");
-    open(3);
+    open(app::WindowId::DailyExercise);
     choose("ListModerate", QStringLiteral("Dips"));
     submit();
     EXPECT_EQ(h.messages.texts(), QStringList{QStringLiteral("disk says no")});

@@ -31,23 +31,23 @@ class ExerciseWindowTest : public ::testing::Test {
         return h.scalar("SELECT count(*) FROM " + sqliteWhere).toInt();
     }
 
-    // Opens window N as the navigation bar does, in front and active, so that the pointer and
+    // Opens a window as the navigation bar does, in front and active, so that the pointer and
     // the focus reach it; only what happens from then on is recorded.
-    QWidget* open(int number) {
-        h.switcher().openWindow(number);
+    QWidget* open(app::WindowId window) {
+        h.switcher().openWindow(window);
         QWidget* main = h.switcher().mainWindowIfLoaded();
         main->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(main));
         h.statements.clear();
         h.messages.shown.clear();
-        return h.switcher().loadedWindow(number);
+        return h.switcher().loadedWindow(window);
     }
 
-    // Unloads window N and opens it afresh, as a later visit does.
-    QWidget* reopen(int number) {
-        h.switcher().closeWindow(number);
+    // Unloads a window and opens it afresh, as a later visit does.
+    QWidget* reopen(app::WindowId window) {
+        h.switcher().closeWindow(window);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return open(number);
+        return open(window);
     }
 
     static QStringList column(widgets::Grid* grid, int col) {

@@ -285,10 +285,10 @@ TEST(BadFiles, ASecondCopyOfTheProgramIsRefusedWhileTheFirstRuns) {
 TEST(BadFiles, NoTypedTextAppearsInTheFileBytes) {
     testing::AppHarness h;
     const QString typed = QStringLiteral("Quixotic Zebra");
-    auto* name = h.control<QLineEdit>(1, "TxtUser");
+    auto* name = h.control<QLineEdit>(app::WindowId::User, "TxtUser");
     name->clear();
     QTest::keyClicks(name, typed);
-    testing::clickLabel(h.control<QLabel>(1, "LblAdd"));
+    testing::clickLabel(h.control<QLabel>(app::WindowId::User, "LblAdd"));
     ASSERT_EQ(h.scalar("SELECT UserName FROM User1").toString(), typed);
 
     QFile f(h.dir.filePath(QStringLiteral("Mirtal.mdb")));

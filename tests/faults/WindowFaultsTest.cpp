@@ -29,7 +29,7 @@ class WindowFaults : public ::testing::Test {
     }
     void TearDown() override { app::Clock::pin(std::nullopt); }
 
-    void click(int window, const char* label) {
+    void click(app::WindowId window, const char* label) {
         testing::clickLabel(h.control<QLabel>(window, label));
     }
     int count(const char* table) {
@@ -56,10 +56,11 @@ TEST_F(WindowFaults, UserRemovalKeepsTheUserWhenTheDiskFails) {
                 .arg(QLatin1String(table), store::DateText::shortDate(QDate(2026, 12, 8)),
                      QLatin1String(qstrcmp(table, "PulseWeight") == 0 ? ", 'Good'" : "")));
     }
-    testing::pickEntry(h.control<widgets::ChoiceList>(1, "CmbUser"), QStringLiteral("Ann"));
+    testing::pickEntry(h.control<widgets::ChoiceList>(app::WindowId::User, "CmbUser"),
+                       QStringLiteral("Ann"));
     h.messages.answers = {true};
     vfs.failAt(3, FailingVfs::Fault::FromThenOn);
-    click(1, "LblDelete");
+    click(app::WindowId::User, "LblDelete");
     vfs.heal();
 
     ASSERT_TRUE(vfs.failed());
@@ -70,7 +71,7 @@ TEST_F(WindowFaults, UserRemovalKeepsTheUserWhenTheDiskFails) {
     EXPECT_EQ(count("User1") + count("PulseWeight") + count("DailySnackingInput"), 4);
 
     h.messages.answers = {true};
-    click(1, "LblDelete");
+    click(app::WindowId::User, "LblDelete");
     EXPECT_TRUE(h.messages.texts().contains(QStringLiteral("Successfully Removed.")));
     EXPECT_EQ(count("User1") + count("PulseWeight") + count("DailySnackingInput"), 1);
 }
@@ -78,15 +79,17 @@ TEST_F(WindowFaults, UserRemovalKeepsTheUserWhenTheDiskFails) {
 TEST_F(WindowFaults, ProgressAndTargetSubmitsKeepNothingWhenTheDiskFails) {
     h.app.session().setCurrentUserId(1);
     for (const auto& [window, table] :
-         {std::pair{4, "PulseWeight"}, std::pair{6, "PulseWeightTarget"}}) {
+         {std::pair{app::WindowId::ProgressLog, "PulseWeight"},
+          std::pair{app::WindowId::TargetValues, "PulseWeightTarget"}}) {
         SCOPED_TRACE(table);
         h.switcher().openWindow(window);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         h.control<QLineEdit>(window, "TxtPulse")->setText(QStringLiteral("61"));
         h.control<QLineEdit>(window, "TxtWeight")->setText(QStringLiteral("73.5"));
-        if (window == 4) {
-            testing::pickEntry(h.control<widgets::ChoiceList>(4, "CmbMorale"),
-                               QStringLiteral("Good"));
+        if (window == app::WindowId::ProgressLog) {
+            testing::pickEntry(
+                h.control<widgets::ChoiceList>(app::WindowId::ProgressLog, "CmbMorale"),
+                QStringLiteral("Good"));
         }
         h.messages.shown.clear();
 

@@ -51,7 +51,7 @@ class MealEvaluation : public MealWindow {
 
 TEST_F(MealEvaluation, LoadsTodayWithItsControlsAndTheSevenReloadQueries) {
     open();
-    QWidget* window = h.switcher().loadedWindow(5);
+    QWidget* window = h.switcher().loadedWindow(app::WindowId::MealEvaluation);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("5. frm Meal Evaluation"));
     EXPECT_EQ(picker()->date(), today);
     EXPECT_EQ(picker()->text(), DateText::dayText(today));
@@ -508,18 +508,19 @@ TEST_F(MealEvaluation, LinksOpenTheDietPageAndHelpExplainsTheWindow) {
     EXPECT_EQ(help->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
               QStringLiteral("MEAL EVALUATION"));
     EXPECT_EQ(help->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(),
-              app::helpText(5).text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+              app::helpText(app::WindowId::MealEvaluation)
+                  .text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     // The bar leads to every other window but this one.
-    EXPECT_EQ(h.control<QLabel>(5, "LblMeal"), nullptr);
+    EXPECT_EQ(h.control<QLabel>(app::WindowId::MealEvaluation, "LblMeal"), nullptr);
     QTest::mouseClick(control<QLabel>("LblDailyInput"), Qt::LeftButton);
-    EXPECT_NE(h.switcher().loadedWindow(4), nullptr);
-    EXPECT_EQ(h.switcher().loadedWindow(5), nullptr);
+    EXPECT_NE(h.switcher().loadedWindow(app::WindowId::ProgressLog), nullptr);
+    EXPECT_EQ(h.switcher().loadedWindow(app::WindowId::MealEvaluation), nullptr);
 }
 
 TEST_F(MealEvaluation, LabelsLightUnderThePointerAndRestOverTheirOwnSurface) {
     open();
-    QWidget* window = h.switcher().loadedWindow(5);
+    QWidget* window = h.switcher().loadedWindow(app::WindowId::MealEvaluation);
     const QList<const char*> names{"LblDailyMeal", "LblSnack",  "LblEdit", "LblDelete",
                                    "LblURL",       "LblURL_PF", "LblUser", "LblReport"};
     const auto lit = [&] {

@@ -23,8 +23,8 @@ void MealWindow::TearDown() {
 }
 
 void MealWindow::open() {
-    h.switcher().openWindow(5);
-    ASSERT_NE(h.switcher().loadedWindow(5), nullptr);
+    h.switcher().openWindow(app::WindowId::MealEvaluation);
+    ASSERT_NE(h.switcher().loadedWindow(app::WindowId::MealEvaluation), nullptr);
 }
 
 void MealWindow::click(const char* label) {

@@ -25,12 +25,12 @@ class MealWindow : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Opens window 5 afresh (after the fixture rows are in place).
+    // Opens the meal window afresh (after the fixture rows are in place).
     void open();
 
     template <class T>
     T* control(const char* name) {
-        T* found = h.control<T>(5, name);
+        T* found = h.control<T>(app::WindowId::MealEvaluation, name);
         EXPECT_NE(found, nullptr) << name;
         return found;
     }

@@ -21,7 +21,7 @@ class ProgressWindow : public ::testing::Test {
   protected:
     static inline const QDate today{2026, 12, 8};
 
-    explicit ProgressWindow(int windowNumber) : number(windowNumber) {}
+    explicit ProgressWindow(app::WindowId window) : windowId(window) {}
 
     void SetUp() override {
         app::Clock::pin(today);
@@ -33,16 +33,16 @@ class ProgressWindow : public ::testing::Test {
     void TearDown() override { app::Clock::pin(std::nullopt); }
 
     void reopen() {
-        h.switcher().closeWindow(number);
+        h.switcher().closeWindow(windowId);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        h.switcher().openWindow(number);
+        h.switcher().openWindow(windowId);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         h.statements.clear();
     }
 
     template <class T>
     T* control(const char* name) {
-        T* found = h.control<T>(number, name);
+        T* found = h.control<T>(windowId, name);
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
@@ -66,7 +66,7 @@ class ProgressWindow : public ::testing::Test {
 
     static QString shortDate(QDate day) { return store::DateText::shortDate(day); }
 
-    const int number;
+    const app::WindowId windowId;
     AppHarness h;
 };
 

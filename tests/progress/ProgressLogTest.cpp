@@ -13,7 +13,7 @@ namespace {
 
 class ProgressLog : public ProgressWindow {
   protected:
-    ProgressLog() : ProgressWindow(4) {}
+    ProgressLog() : ProgressWindow(app::WindowId::ProgressLog) {}
 
     widgets::DatePicker* picker() { return control<widgets::DatePicker>("DTPicker1"); }
     widgets::ChoiceList* morale() { return control<widgets::ChoiceList>("CmbMorale"); }
@@ -33,7 +33,8 @@ class ProgressLog : public ProgressWindow {
 };
 
 TEST_F(ProgressLog, LoadsTheMoraleChoicesAndAnEmptyGrid) {
-    EXPECT_EQ(h.switcher().loadedWindow(4)->windowTitle(), QStringLiteral("6. Frm Progress Log"));
+    EXPECT_EQ(h.switcher().loadedWindow(app::WindowId::ProgressLog)->windowTitle(),
+              QStringLiteral("6. Frm Progress Log"));
     EXPECT_EQ(picker()->date(), today);
     QStringList choices;
     for (int i = 0; i < morale()->count(); ++i) {
@@ -200,16 +201,17 @@ TEST_F(ProgressLog, BadNumbersNeverReachTheDatabase) {
         {"two points in a row", "72..5", false, {}, notANumber},
         {"a twenty-digit number", "12345678901234567890", false, {}, notANumber},
     };
-    for (const int window : {4, 6}) {
+    for (const app::WindowId window : {app::WindowId::ProgressLog, app::WindowId::TargetValues}) {
         h.switcher().openWindow(window);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         auto* pulse = h.control<QLineEdit>(window, "TxtPulse");
         h.control<QLineEdit>(window, "TxtWeight")->setText(QStringLiteral("80"));
-        if (window == 4) {
-            pickEntry(h.control<widgets::ChoiceList>(4, "CmbMorale"), QStringLiteral("Good"));
+        if (window == app::WindowId::ProgressLog) {
+            pickEntry(h.control<widgets::ChoiceList>(app::WindowId::ProgressLog, "CmbMorale"),
+                      QStringLiteral("Good"));
         }
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(c.what) + " in window " + std::to_string(window));
+            SCOPED_TRACE(std::string(c.what) + " in window " + app::windowRow(window).objectName);
             pulse->clear();
             pulse->setFocus();
             h.messages.shown.clear();

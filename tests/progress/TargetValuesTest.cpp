@@ -12,7 +12,7 @@ namespace {
 
 class TargetValues : public ProgressWindow {
   protected:
-    TargetValues() : ProgressWindow(6) {}
+    TargetValues() : ProgressWindow(app::WindowId::TargetValues) {}
 
     widgets::DatePicker* startPicker() { return control<widgets::DatePicker>("DTPicker1"); }
     widgets::DatePicker* targetPicker() { return control<widgets::DatePicker>("DTPicker2"); }
@@ -25,7 +25,7 @@ class TargetValues : public ProgressWindow {
 };
 
 TEST_F(TargetValues, LoadsWithTodayAndTheHeaderOnly) {
-    QWidget* window = h.switcher().loadedWindow(6);
+    QWidget* window = h.switcher().loadedWindow(app::WindowId::TargetValues);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("2. Frm Target Values"));
     EXPECT_EQ(control<QLabel>("LabelUser")->text(), QStringLiteral("Ann"));
     EXPECT_EQ(startPicker()->date(), today);
@@ -175,12 +175,12 @@ TEST_F(TargetValues, StoreFailuresAreShownAndTheWindowStaysUsable) {
 // The bar and the four commands light under the pointer and rest again over the bare window,
 // in both progress windows.
 TEST_F(TargetValues, TheWindowBackgroundPutsEveryLabelBackToRest) {
-    for (const int window : {6, 4}) {
-        SCOPED_TRACE(window);
+    for (const app::WindowId window : {app::WindowId::TargetValues, app::WindowId::ProgressLog}) {
+        SCOPED_TRACE(app::windowRow(window).objectName);
         h.switcher().openWindow(window);
         QWidget* form = h.switcher().loadedWindow(window);
         const QList<widgets::CommandLabel*> labels = form->findChildren<widgets::CommandLabel*>();
-        EXPECT_EQ(labels.size(), window == 6 ? 11 : 10);
+        EXPECT_EQ(labels.size(), window == app::WindowId::TargetValues ? 11 : 10);
         for (widgets::CommandLabel* label : labels) {
             QTest::mouseMove(label);
         }

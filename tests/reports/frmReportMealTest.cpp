@@ -56,8 +56,8 @@ class ReportWindow : public ::testing::Test {
     void TearDown() override { app::Clock::pin(std::nullopt); }
 
     frmReportMeal* open() {
-        h.switcher().openWindow(7);
-        return qobject_cast<frmReportMeal*>(h.switcher().loadedWindow(7));
+        h.switcher().openWindow(app::WindowId::Reports);
+        return qobject_cast<frmReportMeal*>(h.switcher().loadedWindow(app::WindowId::Reports));
     }
 
     void target(int key, const QString& start, const QString& end) {
@@ -76,7 +76,7 @@ class ReportWindow : public ::testing::Test {
 
     template <class T>
     T* control(const char* name) {
-        return h.control<T>(7, name);
+        return h.control<T>(app::WindowId::Reports, name);
     }
     void click(const char* label) { testing::clickLabel(control<QLabel>(label)); }
     ChartView* chart() { return control<ChartView>("MSChart1"); }
@@ -143,7 +143,8 @@ TEST_F(ReportWindow, LoadsItsControlsWithTheStartChoicesAndABlankChart) {
     ASSERT_NE(h.switcher().helpWindowIfLoaded(), nullptr);
     EXPECT_EQ(h.switcher().helpWindowIfLoaded()->Label1->text(), QStringLiteral("REPORTS"));
     EXPECT_EQ(h.switcher().helpWindowIfLoaded()->Text1->toPlainText(),
-              QString(app::helpText(7).text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+              QString(app::helpText(app::WindowId::Reports).text)
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 TEST_F(ReportWindow, TheRangeComesFromTheTargetValuesOrEndsToday) {
@@ -156,7 +157,7 @@ TEST_F(ReportWindow, TheRangeComesFromTheTargetValuesOrEndsToday) {
 
     // Target values: exactly their start and target dates, at every opening.
     target(1, day(2004, 8, 1), day(2004, 12, 24));
-    h.switcher().closeWindow(7);
+    h.switcher().closeWindow(app::WindowId::Reports);
     open();
     EXPECT_EQ(control<QDateEdit>("DTPicker1")->date(), QDate(2004, 8, 1));
     EXPECT_EQ(control<QDateEdit>("DTPicker2")->date(), QDate(2004, 12, 24));
@@ -164,7 +165,7 @@ TEST_F(ReportWindow, TheRangeComesFromTheTargetValuesOrEndsToday) {
 
     // Two target rows: the administrator is called for and the pickers keep today.
     target(2, day(2004, 1, 1), day(2004, 2, 2));
-    h.switcher().closeWindow(7);
+    h.switcher().closeWindow(app::WindowId::Reports);
     open();
     EXPECT_EQ(h.messages.texts(), QStringList{"Contact with your administrator"});
     EXPECT_EQ(control<QDateEdit>("DTPicker1")->date(), QDate(2004, 9, 17));
@@ -543,7 +544,7 @@ TEST_F(Printing, APrintThatCannotBeSavedSaysSo) {
     EXPECT_EQ(h.messages.texts(),
               QStringList{"There is no printer, and the report could not be saved in your "
                           "documents folder."});
-    EXPECT_NE(h.switcher().loadedWindow(7), nullptr);
+    EXPECT_NE(h.switcher().loadedWindow(app::WindowId::Reports), nullptr);
 }
 
 TEST_F(Printing, ThePrinterGetsThePictureOfTheWindowOnOnePage) {

@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "app/Links.h"
+#include "app/WindowTable.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedMessages.h"
 
@@ -35,9 +36,9 @@ class AppHarness {
 
     // A control of a loaded window by object name, or nullptr.
     template <class T>
-    T* control(int windowNumber, const char* name) {
-        QWidget* window = switcher().loadedWindow(windowNumber);
-        return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+    T* control(app::WindowId window, const char* name) {
+        QWidget* loaded = switcher().loadedWindow(window);
+        return loaded ? loaded->findChild<T*>(QLatin1String(name)) : nullptr;
     }
 
     QTemporaryDir dir;

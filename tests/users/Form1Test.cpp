@@ -20,9 +20,13 @@ using testing::AppHarness;
 
 class UserWindow : public ::testing::Test {
   protected:
-    widgets::ChoiceList* list() { return h.control<widgets::ChoiceList>(1, "CmbUser"); }
-    QLineEdit* name() { return h.control<QLineEdit>(1, "TxtUser"); }
-    void click(const char* label) { testing::clickLabel(h.control<QLabel>(1, label)); }
+    widgets::ChoiceList* list() {
+        return h.control<widgets::ChoiceList>(app::WindowId::User, "CmbUser");
+    }
+    QLineEdit* name() { return h.control<QLineEdit>(app::WindowId::User, "TxtUser"); }
+    void click(const char* label) {
+        testing::clickLabel(h.control<QLabel>(app::WindowId::User, label));
+    }
 
     void addUser(const QString& typed) {
         name()->clear();
@@ -46,12 +50,14 @@ class UserWindow : public ::testing::Test {
 };
 
 TEST_F(UserWindow, LoadsWithAnEmptyListAndTheNameField) {
-    EXPECT_EQ(h.switcher().loadedWindow(1)->windowTitle(), QStringLiteral("1. frm User"));
+    EXPECT_EQ(h.switcher().loadedWindow(app::WindowId::User)->windowTitle(),
+              QStringLiteral("1. frm User"));
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(list()->currentText(), QString());
     EXPECT_EQ(name()->text(), QStringLiteral("New user name."));
-    EXPECT_EQ(h.control<QGroupBox>(1, "Frame1")->title(), QStringLiteral("Add /Remove User"));
-    EXPECT_EQ(h.control<QLabel>(1, "LblStart")->text(), QStringLiteral("&START"));
+    EXPECT_EQ(h.control<QGroupBox>(app::WindowId::User, "Frame1")->title(),
+              QStringLiteral("Add /Remove User"));
+    EXPECT_EQ(h.control<QLabel>(app::WindowId::User, "LblStart")->text(), QStringLiteral("&START"));
 }
 
 TEST_F(UserWindow, AddsUsersWithKeysFromOneAndBackquotesForApostrophes) {
@@ -87,7 +93,7 @@ TEST_F(UserWindow, StartAndRemoveNeedAPickedUser) {
     EXPECT_EQ(h.messages.texts(),
               QStringList({QStringLiteral("You did't select the user. Select the user"),
                            QStringLiteral("Please select user.")}));
-    EXPECT_NE(h.switcher().loadedWindow(1), nullptr);
+    EXPECT_NE(h.switcher().loadedWindow(app::WindowId::User), nullptr);
     EXPECT_EQ(h.switcher().mainWindowIfLoaded(), nullptr);
 }
 
@@ -95,11 +101,11 @@ TEST_F(UserWindow, StartWithAPickedUserOpensTheTargetValuesWindow) {
     addUser(QStringLiteral("Ann"));
     pick(QStringLiteral("Ann"));
     EXPECT_EQ(h.app.session().currentUserId(), 1);
-    QPointer<QWidget> form = h.switcher().loadedWindow(1);
+    QPointer<QWidget> form = h.switcher().loadedWindow(app::WindowId::User);
     click("LblStart");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.isNull());
-    QWidget* targets = h.switcher().loadedWindow(6);
+    QWidget* targets = h.switcher().loadedWindow(app::WindowId::TargetValues);
     ASSERT_NE(targets, nullptr);
     EXPECT_EQ(targets->parentWidget()->pos(), QPoint(0, 0));
 }
@@ -184,7 +190,7 @@ TEST_F(Removal, YesRemovesEveryRowOfTheUserAndClosesTheMainWindow) {
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(list()->currentText(), QString());
     EXPECT_EQ(h.switcher().mainWindowIfLoaded(), nullptr);
-    EXPECT_TRUE(h.switcher().loadedWindow(1)->isVisible());
+    EXPECT_TRUE(h.switcher().loadedWindow(app::WindowId::User)->isVisible());
 }
 
 TEST_F(Removal, AFailureHalfwayRemovesNothingAndTheWindowStaysUsable) {
@@ -203,7 +209,7 @@ TEST_F(Removal, AFailureHalfwayRemovesNothingAndTheWindowStaysUsable) {
 }
 
 TEST_F(UserWindow, HelpAndWebSite) {
-    h.control<QPushButton>(1, "CmdHelp")->click();
+    h.control<QPushButton>(app::WindowId::User, "CmdHelp")->click();
     ASSERT_EQ(h.messages.shown.size(), 1);
     EXPECT_EQ(h.messages.shown[0].title, QStringLiteral("USER"));
     EXPECT_EQ(h.messages.shown[0].text.split(u'\n').size(), 3);
@@ -224,10 +230,12 @@ namespace mirtal {
 namespace {
 
 TEST_F(UserWindow, LabelsLightUnderThePointerAndRestOverTheirSurfaces) {
-    QWidget* form = h.switcher().loadedWindow(1);
+    QWidget* form = h.switcher().loadedWindow(app::WindowId::User);
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-    const auto label = [&](const char* name) { return h.control<widgets::CommandLabel>(1, name); };
+    const auto label = [&](const char* name) {
+        return h.control<widgets::CommandLabel>(app::WindowId::User, name);
+    };
     const QList<const char*> names{"LblAdd", "LblDelete", "LblStart", "LblURL"};
     const auto lit = [&] {
         QStringList result;
@@ -249,7 +257,7 @@ TEST_F(UserWindow, LabelsLightUnderThePointerAndRestOverTheirSurfaces) {
             QTest::mouseMove(label(name));
         }
         EXPECT_EQ(lit(), QStringList({"LblAdd", "LblDelete", "LblStart", "LblURL"}));
-        QTest::mouseMove(h.control<QWidget>(1, c.surface), QPoint(4, 60));
+        QTest::mouseMove(h.control<QWidget>(app::WindowId::User, c.surface), QPoint(4, 60));
         EXPECT_EQ(lit(), c.stillLit) << c.surface;
     }
     EXPECT_EQ(label("LblURL")->textColour(), widgets::colours::blue);

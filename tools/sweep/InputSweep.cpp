@@ -26,7 +26,7 @@ namespace {
 
 using namespace mirtal::sweep;
 
-constexpr int windows = 7;
+constexpr int windows = static_cast<int>(mirtal::app::windowCount);
 constexpr int largestBatch = 2000;
 constexpr int batchSeconds = 900;
 
@@ -251,7 +251,7 @@ int main(int argc, char** argv) {
     if (argc == 5 && QByteArray(argv[1]) == "--batch") {
         QApplication qt(argc, argv);
         BatchSettings settings;
-        settings.window = std::atoi(argv[2]);
+        settings.window = mirtal::app::WindowId{std::atoi(argv[2])};
         settings.inputs = std::atoi(argv[3]);
         settings.seed = static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10));
         QTextStream out(stdout);

@@ -146,11 +146,11 @@ bool Batch::run() {
     tools::addSampleWeek(db);
     app_.session().setCurrentUserId(1);
     reference_ = referenceDigest(db);
-    if (settings_.window != app::WindowSwitcher::userWindow) {
-        app_.switcher().closeWindow(app::WindowSwitcher::userWindow);
+    if (settings_.window != app::WindowId::User) {
+        app_.switcher().closeWindow(app::WindowId::User);
         app_.switcher().showStartWindow();
     }
-    const QString name = QString::number(settings_.window);
+    const QString name = QString::number(app::windowNumber(settings_.window));
     while (inputs_ < settings_.inputs) {
         // One round: every field and list gets an input, then every command runs.
         QList<Target> round = targets(window());
@@ -397,7 +397,7 @@ void Batch::runCommand(const Command& command) {
     if (digest_ == before) {
         return;
     }
-    const QString name = QString::number(settings_.window);
+    const QString name = QString::number(app::windowNumber(settings_.window));
     if (refused && !yes) {
         write(line::refusedWrite, {name, command.name, texts.join(QStringLiteral(" | "))});
     }
@@ -406,7 +406,7 @@ void Batch::runCommand(const Command& command) {
 
 void Batch::checkFile(const QString& after) {
     store::Database& db = app_.session().db();
-    const QString name = QString::number(settings_.window);
+    const QString name = QString::number(app::windowNumber(settings_.window));
     const QMap<QString, qint64> broken = brokenRows(db);
     for (auto it = broken.cbegin(); it != broken.cend(); ++it) {
         if (it.value() > broken_.value(it.key())) {

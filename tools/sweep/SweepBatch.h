@@ -2,10 +2,12 @@
 
 #include <QTextStream>
 
+#include "app/WindowTable.h"
+
 namespace mirtal::sweep {
 
 struct BatchSettings {
-    int window = 1;
+    app::WindowId window = app::WindowId::User;
     int inputs = 0;
     unsigned seed = 1;
 };
