@@ -17,8 +17,7 @@ namespace {
 
 store::ConnectionSettings twentyYearsFile() {
     BenchProgram& program = BenchProgram::twentyYears();
-    return store::parseConnectionString(
-        store::buildConnectionString(program.switcher().applicationDirectory()));
+    return store::connectionSettingsFor(program.switcher().applicationDirectory());
 }
 
 void exportAllUsersToCsv(benchmark::State& state) {

@@ -17,9 +17,7 @@ Application::Application(const QString& applicationDirectory, Messages& messages
 }
 
 bool Application::start() {
-    const QString file =
-        store::parseConnectionString(store::buildConnectionString(installation_.dataFolder))
-            .dataSource;
+    const QString file = store::connectionSettingsFor(installation_.dataFolder).dataSource;
     try {
         // The first start of an installed program makes the file that the lock is taken on.
         provideDatabase(installation_);

@@ -162,8 +162,8 @@ int runTerminalWork(const QStringList& arguments, const QString& programFolder, 
     if (!checkCombination(o, err)) {
         return 2;
     }
-    const store::ConnectionSettings database = store::parseConnectionString(
-        store::buildConnectionString(locateInstallation(programFolder).dataFolder));
+    const store::ConnectionSettings database =
+        store::connectionSettingsFor(locateInstallation(programFolder).dataFolder);
     const store::Replace replace =
         p.isSet(o.force) ? store::Replace::Allowed : store::Replace::Never;
     try {

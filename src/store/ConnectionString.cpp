@@ -44,4 +44,12 @@ ConnectionSettings parseConnectionString(const QString& connectionString) {
     return settings;
 }
 
+ConnectionSettings connectionSettingsFor(const QString& applicationDirectory) {
+    return parseConnectionString(buildConnectionString(applicationDirectory));
+}
+
+QString databasePassword() {
+    return connectionSettingsFor(QString()).password;
+}
+
 }  // namespace mirtal::store

@@ -14,4 +14,10 @@ struct ConnectionSettings {
 QString buildConnectionString(const QString& applicationDirectory);
 ConnectionSettings parseConnectionString(const QString& connectionString);
 
+// The settings of the database kept in `applicationDirectory`, read out of the connection
+// string the program builds for it.
+ConnectionSettings connectionSettingsFor(const QString& applicationDirectory);
+// The password every database of the program is keyed with.
+QString databasePassword();
+
 }  // namespace mirtal::store

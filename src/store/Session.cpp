@@ -12,7 +12,7 @@ void Session::OpenConnection() {
         return;
     }
     connectionOpened_ = true;
-    db_ = Database::open(connectionSettings());
+    db_ = Database::open(connectionSettingsFor(applicationDirectory_));
 }
 
 void Session::beginOpening() {
@@ -20,18 +20,14 @@ void Session::beginOpening() {
         return;
     }
     connectionOpened_ = true;
-    opening_ = std::async(std::launch::async,
-                          [settings = connectionSettings()] { return Database::open(settings); });
+    const ConnectionSettings settings = connectionSettingsFor(applicationDirectory_);
+    opening_ = std::async(std::launch::async, [settings] { return Database::open(settings); });
 }
 
 void Session::finishOpening() {
     if (opening_.valid()) {
         db_ = opening_.get();
     }
-}
-
-ConnectionSettings Session::connectionSettings() const {
-    return parseConnectionString(buildConnectionString(applicationDirectory_));
 }
 
 Database& Session::db() {

@@ -47,8 +47,6 @@ class Session {
     void setWindowNumber(int number) { windowNumber_ = number; }
 
   private:
-    ConnectionSettings connectionSettings() const;
-
     QString applicationDirectory_;
     bool connectionOpened_ = false;
     std::future<std::unique_ptr<Database>> opening_;

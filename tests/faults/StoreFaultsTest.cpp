@@ -181,8 +181,8 @@ TEST_P(FaultInjection, EveryWriteAndSyncFailingInTurnKeepsTheActionWholeOrAbsent
             EXPECT_EQ(c.db().selectNative("PRAGMA integrity_check").field(0).toString(), "ok");
             EXPECT_EQ(everything(c.db()), before);
             {
-                const auto restart = store::Database::open(
-                    store::parseConnectionString(store::buildConnectionString(c.dir.path())));
+                const auto restart =
+                    store::Database::open(store::connectionSettingsFor(c.dir.path()));
                 EXPECT_EQ(restart->selectNative("PRAGMA integrity_check").field(0).toString(),
                           "ok");
                 EXPECT_EQ(everything(*restart), before);

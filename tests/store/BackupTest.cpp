@@ -22,12 +22,7 @@ namespace {
 
 using store::Replace;
 
-const QString password =
-    store::parseConnectionString(store::buildConnectionString(QString())).password;
-
-store::ConnectionSettings settingsFor(const QString& folder) {
-    return store::parseConnectionString(store::buildConnectionString(folder));
-}
+const QString password = store::databasePassword();
 
 QByteArray readFile(const QString& file) {
     QFile f(file);
@@ -67,7 +62,7 @@ class Backup : public ::testing::Test {
 
     QString backupFile() const { return elsewhere.filePath(QStringLiteral("saved.mdb")); }
     void backup(Replace replace = Replace::Never) {
-        store::backupDatabase(settingsFor(t.directory()), backupFile(), replace);
+        store::backupDatabase(store::connectionSettingsFor(t.directory()), backupFile(), replace);
     }
 
     testing::TestDatabase t;
@@ -98,7 +93,8 @@ TEST_F(Backup, KeepsAFileThatIsThereUnlessToldToReplaceIt) {
 
 TEST_F(Backup, NeverWritesOverTheDatabaseItself) {
     const QStringList before = folderState(t.directory());
-    EXPECT_THROW(store::backupDatabase(settingsFor(t.directory()), t.file(), Replace::Allowed),
+    EXPECT_THROW(store::backupDatabase(store::connectionSettingsFor(t.directory()), t.file(),
+                                       Replace::Allowed),
                  store::StoreError);
     EXPECT_EQ(folderState(t.directory()), before);
 }
@@ -111,7 +107,9 @@ class Restore : public Backup {
         execute(current(), "INSERT INTO User1 VALUES (7, 'Before')");
     }
     QString current() const { return place.filePath(QStringLiteral("Mirtal.mdb")); }
-    void restore(const QString& file) { store::restoreDatabase(settingsFor(place.path()), file); }
+    void restore(const QString& file) {
+        store::restoreDatabase(store::connectionSettingsFor(place.path()), file);
+    }
 
     QTemporaryDir place;
 };
@@ -130,7 +128,7 @@ TEST_F(Restore, PutsTheCopyInPlaceAndKeepsTheFileItReplaces) {
 TEST_F(Restore, MakesTheFolderOnAFirstStartAndKeepsNothing) {
     const QString folder = place.filePath(QStringLiteral("new/Mirtal"));
 
-    store::restoreDatabase(settingsFor(folder), backupFile());
+    store::restoreDatabase(store::connectionSettingsFor(folder), backupFile());
 
     EXPECT_EQ(testing::databaseDump(QDir(folder).filePath(QStringLiteral("Mirtal.mdb"))),
               testing::databaseDump(backupFile()));

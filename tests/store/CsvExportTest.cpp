@@ -28,7 +28,7 @@ class CsvExport : public ::testing::Test {
         return store::exportCsv(settings(), out.path(), user, replace);
     }
     store::ConnectionSettings settings() const {
-        return store::parseConnectionString(store::buildConnectionString(t.directory()));
+        return store::connectionSettingsFor(t.directory());
     }
     QByteArray csv(const char* table) const {
         return readFile(out.filePath(QLatin1String(table) + QStringLiteral(".csv")));

@@ -42,7 +42,7 @@ TEST(OpenConnection, ReadsTheFileAndPasswordOutOfTheConnectionString) {
               QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/mirtal\\Mirtal.mdb;"
                              "Jet OLEDB:Database Password='TrelMQ';Persist Security Info=False"));
     const store::ConnectionSettings settings =
-        store::parseConnectionString(store::buildConnectionString(QStringLiteral("/opt/mirtal")));
+        store::connectionSettingsFor(QStringLiteral("/opt/mirtal"));
     EXPECT_EQ(settings.dataSource, QStringLiteral("/opt/mirtal/Mirtal.mdb"));
     EXPECT_EQ(settings.password, QStringLiteral("TrelMQ"));
 }

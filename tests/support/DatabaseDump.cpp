@@ -9,8 +9,7 @@
 namespace mirtal::testing {
 
 std::string databaseDump(const QString& file) {
-    const QString password =
-        store::parseConnectionString(store::buildConnectionString(QString())).password;
+    const QString password = store::databasePassword();
     QString cause;
     const store::SqliteHandle db = store::openKeyed(file, password, &cause);
     if (!db) {

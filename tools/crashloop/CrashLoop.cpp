@@ -29,8 +29,7 @@ using mirtal::store::Database;
 struct RollBack {};
 
 std::unique_ptr<Database> openIn(const QString& folder) {
-    return Database::open(
-        mirtal::store::parseConnectionString(mirtal::store::buildConnectionString(folder)));
+    return Database::open(mirtal::store::connectionSettingsFor(folder));
 }
 
 std::string everything(Database& db) {

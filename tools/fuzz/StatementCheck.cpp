@@ -67,15 +67,12 @@ StatementCheck::StatementCheck() {
     store::DateText::setDateSeparator(QStringLiteral("/"));
     const QString file = dir_.filePath(QStringLiteral("Mirtal.mdb"));
     store::createDeliveredDatabase(file);
-    db_ = store::Database::open(
-        store::parseConnectionString(store::buildConnectionString(dir_.path())));
+    db_ = store::Database::open(store::connectionSettingsFor(dir_.path()));
     for (const char* row : sampleRows) {
         db_->execute(QString::fromUtf8(row));
     }
     QString cause;
-    observer_ = store::openKeyed(
-        file, store::parseConnectionString(store::buildConnectionString(QString())).password,
-        &cause);
+    observer_ = store::openKeyed(file, store::databasePassword(), &cause);
     if (!observer_) {
         std::fprintf(stderr, "The scratch database cannot be opened: %s\n", qPrintable(cause));
         std::abort();

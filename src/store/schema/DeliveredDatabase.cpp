@@ -134,7 +134,7 @@ void createDeliveredDatabase(const QString& file) {
     if (QFileInfo::exists(file)) {
         throw StoreError(QStringLiteral("%1 exists already and is kept as it is.").arg(file));
     }
-    const QString password = parseConnectionString(buildConnectionString(QString())).password;
+    const QString password = databasePassword();
     QString cause;
     const SqliteHandle db = openKeyed(file, password, &cause, OpenMode::CreateIfMissing);
     if (!db) {
