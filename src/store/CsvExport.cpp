@@ -30,19 +30,11 @@ bool hasUserColumn(const Table& table) {
     return findColumn(table, "UserID") != nullptr;
 }
 
-StatementHandle prepare(sqlite3* db, const QByteArray& sql) {
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), -1, &raw, nullptr) != SQLITE_OK) {
-        throw StoreError(QString::fromUtf8(sqlite3_errmsg(db)));
-    }
-    return StatementHandle(raw);
-}
-
 // The users the export is for, as a list for "UserID IN (...)"; names are stored with each
 // apostrophe turned into a backquote, so the name asked for is looked up the same way.
 QByteArray usersNamed(sqlite3* db, const QString& name, int* count) {
     const StatementHandle stmt =
-        prepare(db, "SELECT UserID FROM User1 WHERE UserName = ?1 ORDER BY UserID");
+        prepareStatementOrThrow(db, "SELECT UserID FROM User1 WHERE UserName = ?1 ORDER BY UserID");
     const QByteArray stored = QString(name).replace(u'\'', u'`').toUtf8();
     sqlite3_bind_text(stmt.get(), 1, stored.constData(), static_cast<int>(stored.size()),
                       SQLITE_TRANSIENT);
@@ -58,7 +50,7 @@ QByteArray usersNamed(sqlite3* db, const QString& name, int* count) {
 }
 
 int userCount(sqlite3* db) {
-    const StatementHandle stmt = prepare(db, "SELECT count(*) FROM User1");
+    const StatementHandle stmt = prepareStatementOrThrow(db, "SELECT count(*) FROM User1");
     return sqlite3_step(stmt.get()) == SQLITE_ROW ? sqlite3_column_int(stmt.get(), 0) : 0;
 }
 
@@ -105,7 +97,7 @@ qint64 writeTable(sqlite3* db, const Table& table, const QByteArray& userIds, co
         throw StoreError(
             QStringLiteral("%1 cannot be written: %2.").arg(native(file), out.errorString()));
     }
-    const StatementHandle stmt = prepare(db, sql);
+    const StatementHandle stmt = prepareStatementOrThrow(db, sql.constData());
     const int columns = sqlite3_column_count(stmt.get());
     qint64 rows = 0;
     int rc = SQLITE_ROW;

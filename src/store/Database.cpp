@@ -47,14 +47,8 @@ QStringList missingTables(sqlite3* db) {
     for (const Table& table : tables()) {
         const std::string sql = "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '" +
                                 std::string(table.name) + "'";
-        sqlite3_stmt* raw = nullptr;
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-            missing << QString::fromUtf8(table.name.data(),
-                                         static_cast<qsizetype>(table.name.size()));
-            continue;
-        }
-        const StatementHandle stmt(raw);
-        if (sqlite3_step(raw) != SQLITE_ROW) {
+        const StatementHandle stmt = prepareStatement(db, sql.c_str());
+        if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) {
             missing << QString::fromUtf8(table.name.data(),
                                          static_cast<qsizetype>(table.name.size()));
         }
@@ -126,14 +120,12 @@ ResultSet Database::selectNative(const std::string& sqliteStatement) {
 }
 
 ResultSet Database::run(const std::string& sql, Access access) {
-    sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db_.get(), sql.c_str(), static_cast<int>(sql.size()) + 1, &raw, &tail) !=
-        SQLITE_OK) {
-        fail();
-    }
-    const StatementHandle stmt(raw);
+    const StatementHandle stmt = prepareStatement(db_.get(), sql.c_str(), &tail);
     if (!stmt) {
+        if (sqlite3_errcode(db_.get()) != SQLITE_OK) {
+            fail();
+        }
         throw StoreError(QStringLiteral("The statement is empty."));
     }
     // SQLite compiles up to the first statement's end and leaves the rest unread: whatever
@@ -141,18 +133,18 @@ ResultSet Database::run(const std::string& sql, Access access) {
     if (access != Access::Native && !onlyBlanks(tail, sql.data() + sql.size())) {
         throw StoreError(QStringLiteral("The statement holds more than one statement."));
     }
-    if (access == Access::Read && sqlite3_stmt_readonly(raw) == 0) {
+    if (access == Access::Read && sqlite3_stmt_readonly(stmt.get()) == 0) {
         throw StoreError(QStringLiteral("A select cannot change data."));
     }
-    const int columns = sqlite3_column_count(raw);
+    const int columns = sqlite3_column_count(stmt.get());
     QStringList names;
     names.reserve(columns);
     for (int c = 0; c < columns; ++c) {
-        names << QString::fromUtf8(sqlite3_column_name(raw, c));
+        names << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
     }
     std::vector<QVariant> cells;
     for (;;) {
-        const int rc = sqlite3_step(raw);
+        const int rc = sqlite3_step(stmt.get());
         if (rc == SQLITE_DONE) {
             break;
         }
@@ -160,7 +152,7 @@ ResultSet Database::run(const std::string& sql, Access access) {
             fail();
         }
         for (int c = 0; c < columns; ++c) {
-            cells.push_back(cellValue(raw, c));
+            cells.push_back(cellValue(stmt.get(), c));
         }
     }
     return ResultSet(std::move(names), std::move(cells));

@@ -10,14 +10,10 @@ namespace {
 
 QStringList firstColumn(sqlite3* db, const QByteArray& sql, int column = 0) {
     QStringList values;
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), -1, &raw, nullptr) != SQLITE_OK) {
-        return values;
-    }
-    const StatementHandle stmt(raw);
-    while (sqlite3_step(raw) == SQLITE_ROW) {
+    const StatementHandle stmt = prepareStatement(db, sql.constData());
+    while (stmt && sqlite3_step(stmt.get()) == SQLITE_ROW) {
         values << QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(raw, column)));
+            reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), column)));
     }
     return values;
 }

@@ -9,15 +9,11 @@ bool exec(sqlite3* db, const QString& sql) {
 }
 
 QString firstValue(sqlite3* db, const char* sql) {
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) {
+    const StatementHandle stmt = prepareStatement(db, sql);
+    if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) {
         return {};
     }
-    const StatementHandle stmt(raw);
-    if (sqlite3_step(raw) != SQLITE_ROW) {
-        return {};
-    }
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, 0)));
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0)));
 }
 
 QString escaped(QString text) {

@@ -130,20 +130,19 @@ void StatementCheck::checkAccepted(const QString& text, Call call, qint64 change
     if (firstWord(sqlite) != kind) {
         broken("the statement run is of the kind the text starts with", text, sqlite);
     }
-    sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(observer_.get(), sqlite.c_str(), static_cast<int>(sqlite.size()) + 1,
-                           &raw, &tail) != SQLITE_OK) {
+    const store::StatementHandle stmt =
+        store::prepareStatement(observer_.get(), sqlite.c_str(), &tail);
+    if (!stmt) {
         broken("what the store ran compiles", text, sqlite);
     }
-    const store::StatementHandle stmt(raw);
     for (const char* c = tail; c != nullptr && c < sqlite.data() + sqlite.size(); ++c) {
         if (!blank(*c)) {
             broken("one text runs as one statement", text, sqlite);
         }
     }
     const bool reads = kind == "select" || call == Call::Select;
-    if (reads && (changes != 0 || sqlite3_stmt_readonly(raw) == 0)) {
+    if (reads && (changes != 0 || sqlite3_stmt_readonly(stmt.get()) == 0)) {
         broken("a select changes no row", text, sqlite);
     }
 }
