@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "store/DatabaseCheck.h"
 #include "store/DialectTranslator.h"
 #include "store/KeyedOpen.h"
 #include "store/StoreError.h"
@@ -40,20 +41,6 @@ QVariant cellValue(sqlite3_stmt* stmt, int column) {
             return QVariant(value);
         }
     }
-}
-
-QStringList missingTables(sqlite3* db) {
-    QStringList missing;
-    for (const Table& table : tables()) {
-        const std::string sql = "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '" +
-                                std::string(table.name) + "'";
-        const StatementHandle stmt = prepareStatement(db, sql.c_str());
-        if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) {
-            missing << QString::fromUtf8(table.name.data(),
-                                         static_cast<qsizetype>(table.name.size()));
-        }
-    }
-    return missing;
 }
 
 bool onlyBlanks(const char* from, const char* to) {

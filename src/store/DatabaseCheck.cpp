@@ -1,7 +1,5 @@
 #include "store/DatabaseCheck.h"
 
-#include <QStringList>
-
 #include "store/Tables.h"
 
 namespace mirtal::store {
@@ -18,7 +16,24 @@ QStringList firstColumn(sqlite3* db, const QByteArray& sql, int column = 0) {
     return values;
 }
 
+QString tableName(const Table& table) {
+    return QString::fromLatin1(table.name.data(), static_cast<qsizetype>(table.name.size()));
+}
+
 }  // namespace
+
+QStringList missingTables(sqlite3* db) {
+    const QStringList present =
+        firstColumn(db, "SELECT name FROM sqlite_master WHERE type = 'table'");
+    QStringList missing;
+    for (const Table& table : tables()) {
+        const QString name = tableName(table);
+        if (!present.contains(name)) {
+            missing << name;
+        }
+    }
+    return missing;
+}
 
 QString databaseProblem(sqlite3* db) {
     const QStringList integrity = firstColumn(db, "PRAGMA integrity_check");
@@ -26,14 +41,15 @@ QString databaseProblem(sqlite3* db) {
         return QStringLiteral("it is damaged (%1).")
             .arg(integrity.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(db)) : integrity.front());
     }
+    const QStringList missing = missingTables(db);
     for (const Table& table : tables()) {
-        const QString name = QString::fromLatin1(table.name.data(), table.name.size());
+        const QString name = tableName(table);
+        if (missing.contains(name)) {
+            return QStringLiteral("it has no table %1.").arg(name);
+        }
         // table_info gives one row per column: its position, then its name.
         const QStringList found =
             firstColumn(db, "PRAGMA table_info(\"" + name.toLatin1() + "\")", 1);
-        if (found.isEmpty()) {
-            return QStringLiteral("it has no table %1.").arg(name);
-        }
         QStringList expected;
         for (const Column& column : table.columns) {
             expected << QString::fromLatin1(column.name.data(), column.name.size());
