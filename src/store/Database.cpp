@@ -7,6 +7,7 @@
 #include "store/DatabaseCheck.h"
 #include "store/DialectTranslator.h"
 #include "store/KeyedOpen.h"
+#include "store/SqlTokenizer.h"
 #include "store/StoreError.h"
 #include "store/Tables.h"
 
@@ -45,7 +46,7 @@ QVariant cellValue(sqlite3_stmt* stmt, int column) {
 
 bool onlyBlanks(const char* from, const char* to) {
     for (; from != nullptr && from < to; ++from) {
-        if (*from != ' ' && *from != '\t' && *from != '\r' && *from != '\n') {
+        if (!isBlank(*from)) {
             return false;
         }
     }

@@ -106,10 +106,6 @@ bool isPlainNumber(std::string_view s) {
     return !(whole.empty() && fraction.empty()) && digits(whole) && digits(fraction);
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 std::string trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) {
         s.remove_prefix(1);

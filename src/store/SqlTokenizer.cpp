@@ -8,9 +8,6 @@ namespace mirtal::store {
 
 namespace {
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -52,8 +49,8 @@ std::vector<SqlToken> tokenizeSql(std::string_view s) {
         const char c = s[i];
         const std::size_t start = i;
         Kind kind = Kind::Symbol;
-        if (isSpace(c)) {
-            while (i < s.size() && isSpace(s[i])) {
+        if (isBlank(c)) {
+            while (i < s.size() && isBlank(s[i])) {
                 ++i;
             }
             kind = Kind::Space;

@@ -21,6 +21,11 @@ struct SqlToken {
     std::string_view text;
 };
 
+// The characters that separate the words of a statement.
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 // Splits a statement into tokens. Refuses (with StoreError) a text that holds a second
 // statement, a comment outside its literals, or a literal that is never closed.
 std::vector<SqlToken> tokenizeSql(std::string_view statement);

@@ -11,6 +11,7 @@
 #include "store/DateText.h"
 #include "store/DialectTranslator.h"
 #include "store/KeyedOpen.h"
+#include "store/SqlTokenizer.h"
 #include "store/StoreError.h"
 #include "store/schema/DeliveredDatabase.h"
 
@@ -26,14 +27,10 @@ struct RollBack {};
     std::abort();
 }
 
-bool blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 // The first word of a text, lower-cased: the kind of statement it announces.
 std::string firstWord(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && blank(text[i])) {
+    while (i < text.size() && store::isBlank(text[i])) {
         ++i;
     }
     std::string word;
@@ -137,7 +134,7 @@ void StatementCheck::checkAccepted(const QString& text, Call call, qint64 change
         broken("what the store ran compiles", text, sqlite);
     }
     for (const char* c = tail; c != nullptr && c < sqlite.data() + sqlite.size(); ++c) {
-        if (!blank(*c)) {
+        if (!store::isBlank(*c)) {
             broken("one text runs as one statement", text, sqlite);
         }
     }
