@@ -45,34 +45,18 @@ std::size_t skipSpace(const Tokens& tokens, std::size_t i, std::size_t end) {
     return i;
 }
 
-// Index of the ")" that closes the "(" at `open`, or `end` when none does.
-std::size_t closingParen(const Tokens& tokens, std::size_t open, std::size_t end) {
+// How many parentheses are open just before each token, plus the count after the last one:
+// the tokens between a "(" and its ")" stand one deeper than the "(", the ")" included.
+std::vector<int> depthBeforeEachToken(const Tokens& tokens) {
+    std::vector<int> depths;
+    depths.reserve(tokens.size() + 1);
     int depth = 0;
-    for (std::size_t i = open; i < end; ++i) {
-        if (isSymbol(tokens[i], '(')) {
-            ++depth;
-        } else if (isSymbol(tokens[i], ')') && --depth == 0) {
-            return i;
-        }
+    for (const SqlToken& token : tokens) {
+        depths.push_back(depth);
+        depth += isSymbol(token, '(') ? 1 : isSymbol(token, ')') ? -1 : 0;
     }
-    return end;
-}
-
-// Start of every top-level piece of [begin, end) separated by commas, plus `end`.
-std::vector<std::size_t> splitAtCommas(const Tokens& tokens, std::size_t begin, std::size_t end) {
-    std::vector<std::size_t> bounds{begin};
-    int depth = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-        if (isSymbol(tokens[i], '(')) {
-            ++depth;
-        } else if (isSymbol(tokens[i], ')')) {
-            --depth;
-        } else if (depth == 0 && isSymbol(tokens[i], ',')) {
-            bounds.push_back(i + 1);
-        }
-    }
-    bounds.push_back(end + 1);
-    return bounds;
+    depths.push_back(depth);
+    return depths;
 }
 
 // Built by appending: GCC 12 reports a false -Wrestrict on "'" + std::string at -O2 and above.
@@ -118,7 +102,8 @@ std::string trimmed(std::string_view s) {
 
 class Translator {
   public:
-    explicit Translator(std::string_view statement) : tokens_(tokenizeSql(statement)) {
+    explicit Translator(std::string_view statement)
+        : tokens_(tokenizeSql(statement)), depth_(depthBeforeEachToken(tokens_)) {
         out_.reserve(statement.size() + 32);
         // SQLite reads a statement only up to a null character, so a text holding one (a
         // pasted name, say) would reach it cut off in the middle of its quotes.
@@ -165,9 +150,9 @@ class Translator {
             translateRange(0, tokens_.size());
             return;
         }
-        const std::size_t close = closingParen(tokens_, open, tokens_.size());
+        const std::size_t close = closingParen(open, tokens_.size());
         translateRange(0, open + 1);
-        const auto bounds = splitAtCommas(tokens_, open + 1, close);
+        const auto bounds = splitAtCommas(open + 1, close);
         for (std::size_t k = 0; k + 1 < bounds.size(); ++k) {
             if (k > 0) {
                 out_ += ',';
@@ -188,14 +173,12 @@ class Translator {
             return;
         }
         std::size_t where = set + 1;
-        for (int depth = 0; where < tokens_.size(); ++where) {
-            depth += isSymbol(tokens_[where], '(') ? 1 : isSymbol(tokens_[where], ')') ? -1 : 0;
-            if (depth == 0 && isWord(tokens_[where], "where")) {
-                break;
-            }
+        while (where < tokens_.size() &&
+               !(isWord(tokens_[where], "where") && depth_[where] == depth_[set])) {
+            ++where;
         }
         translateRange(0, set + 1);
-        const auto bounds = splitAtCommas(tokens_, set + 1, where);
+        const auto bounds = splitAtCommas(set + 1, where);
         for (std::size_t k = 0; k + 1 < bounds.size(); ++k) {
             if (k > 0) {
                 out_ += ',';
@@ -299,9 +282,9 @@ class Translator {
         const std::size_t open = skipSpace(tokens_, i + 1, end);
         const bool call = open < end && isSymbol(tokens_[open], '(');
         if (isWord(tokens_[i], "select")) {
-            selectDepth_ = depthAt(i);
+            selectDepth_ = depth_[i];
             inSelectList_ = true;
-        } else if (isWord(tokens_[i], "from") && depthAt(i) == selectDepth_) {
+        } else if (isWord(tokens_[i], "from") && depth_[i] == selectDepth_) {
             inSelectList_ = false;
         }
         if (call && isWord(tokens_[i], "cdate")) {
@@ -315,19 +298,34 @@ class Translator {
         return i;
     }
 
-    int depthAt(std::size_t index) const {
-        int depth = 0;
-        for (std::size_t k = 0; k < index; ++k) {
-            depth += isSymbol(tokens_[k], '(') ? 1 : isSymbol(tokens_[k], ')') ? -1 : 0;
+    // Index of the ")" that closes the "(" at `open`, or `end` when none does.
+    std::size_t closingParen(std::size_t open, std::size_t end) const {
+        for (std::size_t i = open + 1; i < end; ++i) {
+            if (isSymbol(tokens_[i], ')') && depth_[i + 1] == depth_[open]) {
+                return i;
+            }
         }
-        return depth;
+        return end;
+    }
+
+    // Start of every piece of [begin, end) separated by the commas at the depth of `begin`,
+    // plus `end` + 1.
+    std::vector<std::size_t> splitAtCommas(std::size_t begin, std::size_t end) const {
+        std::vector<std::size_t> bounds{begin};
+        for (std::size_t i = begin; i < end; ++i) {
+            if (isSymbol(tokens_[i], ',') && depth_[i] == depth_[begin]) {
+                bounds.push_back(i + 1);
+            }
+        }
+        bounds.push_back(end + 1);
+        return bounds;
     }
 
     // Format(x,'yyyy/MM/dd') -> strftime('%Y/%m/%d', x); an unnamed column of a select list
     // is named after the column it formats.
     std::size_t translateFormat(std::size_t word, std::size_t open, std::size_t end) {
-        const std::size_t close = closingParen(tokens_, open, end);
-        const auto bounds = splitAtCommas(tokens_, open + 1, close);
+        const std::size_t close = closingParen(open, end);
+        const auto bounds = splitAtCommas(open + 1, close);
         if (close == end || bounds.size() != 3) {
             throw StoreError(QStringLiteral("Format needs a value and a pattern."));
         }
@@ -335,7 +333,7 @@ class Translator {
         if (patternAt == close || tokens_[patternAt].kind != Kind::Text) {
             throw StoreError(QStringLiteral("Format needs a pattern in quotes."));
         }
-        const bool listItem = inSelectList_ && depthAt(word) == selectDepth_;
+        const bool listItem = inSelectList_ && depth_[word] == selectDepth_;
         out_ += "strftime('";
         out_ += strftimePattern(tokens_[patternAt].text);
         out_ += "', ";
@@ -387,6 +385,7 @@ class Translator {
     }
 
     Tokens tokens_;
+    std::vector<int> depth_;  // parentheses open before each token, see depthBeforeEachToken
     std::string out_;
     bool inSelectList_ = false;
     int selectDepth_ = 0;
