@@ -8,7 +8,6 @@
 
 #include "store/DateText.h"
 #include "store/KeyAllocator.h"
-#include "store/schema/DeliveredDatabase.h"
 
 namespace mirtal::bench {
 
@@ -221,8 +220,7 @@ GeneratedData generateData(store::Database& db, const GeneratorSettings& setting
     return data;
 }
 
-GeneratedDatabase::GeneratedDatabase(const GeneratorSettings& settings) : session_(dir_.path()) {
-    store::createDeliveredDatabase(dir_.filePath(QStringLiteral("Mirtal.mdb")));
+GeneratedDatabase::GeneratedDatabase(const GeneratorSettings& settings) : session_(folder_.path()) {
     session_.OpenConnection();
     data_ = generateData(session_.db(), settings);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QDate>
-#include <QTemporaryDir>
-
+#include "DeliveredFolder.h"
 #include "store/Session.h"
 
 namespace mirtal::bench {
@@ -38,10 +37,10 @@ class GeneratedDatabase {
     store::Database& db() { return session_.db(); }
     const GeneratedData& data() const { return data_; }
     // The folder that holds Mirtal.mdb, for starting the program on it.
-    QString directory() const { return dir_.path(); }
+    QString directory() const { return folder_.path(); }
 
   private:
-    QTemporaryDir dir_;
+    harness::DeliveredFolder folder_;
     store::Session session_;
     GeneratedData data_;
 };

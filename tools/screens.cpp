@@ -6,28 +6,17 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
+#include "DeliveredFolder.h"
+#include "ProgramHarness.h"
 #include "SampleWeek.h"
-#include "Windows.h"
-#include "app/Application.h"
+#include "Unattended.h"
 #include "app/HelpTexts.h"
-#include "app/Messages.h"
-#include "store/schema/DeliveredDatabase.h"
 #include "widgets/CommandLabel.h"
 
 namespace {
 
-class SilentMessages final : public mirtal::app::Messages {
-  public:
-    void inform(const QString&, const QString&, Icon) override {}
-    bool ask(const QString&, const QString&) override { return false; }
-};
-
-class NoLinks final : public mirtal::app::LinkOpener {
-  public:
-    void open(const QUrl&) override {}
-};
+using mirtal::harness::control;
 
 void save(QWidget* window, const QString& file) {
     QApplication::processEvents();
@@ -39,22 +28,19 @@ void save(QWidget* window, const QString& file) {
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    QTemporaryDir dir;
-    mirtal::store::createDeliveredDatabase(dir.filePath(QStringLiteral("Mirtal.mdb")));
-    SilentMessages messages;
-    NoLinks links;
-    mirtal::app::Application app(dir.path(), messages, links);
-    mirtal::registerWindows(app.switcher());
-    if (!app.start()) {
+    const mirtal::harness::DeliveredFolder folder;
+    mirtal::harness::SilentMessages messages;
+    mirtal::harness::RecordingLinks links;
+    mirtal::harness::ProgramHarness program(folder.path(), messages, links);
+    if (!program.start()) {
         return 1;
     }
-    mirtal::store::Database& db = app.session().db();
-    mirtal::tools::addSampleWeek(db);
-    app.session().setCurrentUserId(1);
-    save(app.switcher().loadedWindow(mirtal::app::WindowId::User),
+    mirtal::tools::addSampleWeek(program.db());
+    program.session().setCurrentUserId(1);
+    save(program.switcher().loadedWindow(mirtal::app::WindowId::User),
          out.filePath(QStringLiteral("Form1.png")));
 
-    mirtal::app::WindowSwitcher& switcher = app.switcher();
+    mirtal::app::WindowSwitcher& switcher = program.switcher();
     switcher.showStartWindow();
     switcher.mainWindowIfLoaded()->resize(1280, 900);
     using mirtal::app::WindowId;
@@ -65,9 +51,8 @@ int main(int argc, char** argv) {
         QWidget* window = switcher.loadedWindow(id);
         if (id == WindowId::Reports) {
             // The report window with a chart in it, small and then large.
-            emit window->findChild<mirtal::widgets::CommandLabel*>(QStringLiteral("LblViewOthers"))
-                ->clicked();
-            auto* size = window->findChild<QPushButton*>(QStringLiteral("Command2"));
+            emit control<mirtal::widgets::CommandLabel>(window, "LblViewOthers")->clicked();
+            auto* size = control<QPushButton>(window, "Command2");
             size->click();
             save(window, out.filePath(QStringLiteral("frmReportMeal-large.png")));
             size->click();
@@ -75,10 +60,9 @@ int main(int argc, char** argv) {
         save(window, out.filePath(window->objectName() + QStringLiteral(".png")));
         if (id == WindowId::Reports) {
             // The weight report with its trend.
-            window->findChild<QRadioButton*>(QStringLiteral("OptWeight"))->click();
-            emit window->findChild<mirtal::widgets::CommandLabel*>(QStringLiteral("LblViewOthers"))
-                ->clicked();
-            window->findChild<QAction*>(QStringLiteral("showTrend"))->trigger();
+            control<QRadioButton>(window, "OptWeight")->click();
+            emit control<mirtal::widgets::CommandLabel>(window, "LblViewOthers")->clicked();
+            control<QAction>(window, "showTrend")->trigger();
             save(window, out.filePath(QStringLiteral("frmReportMeal-trend.png")));
         }
     }

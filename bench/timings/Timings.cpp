@@ -25,10 +25,9 @@
 #include <vector>
 
 #include "DataGenerator.h"
-#include "Windows.h"
-#include "app/Application.h"
+#include "ProgramHarness.h"
+#include "Unattended.h"
 #include "app/WindowTable.h"
-#include "reports/frmReportMeal.h"
 #include "widgets/CommandLabel.h"
 #include "windows/BenchProgram.h"
 
@@ -124,17 +123,14 @@ qint64 residentKiB() {
 
 int measureWindows(const QString& folder, int runs) {
     QTextStream out(stdout);
-    bench::SilentMessages messages;
-    bench::NoLinks links;
-    app::Application program(folder, messages, links);
-    registerWindows(program.switcher());
+    harness::SilentMessages messages;
+    harness::RecordingLinks links;
+    harness::ProgramHarness program(folder, messages, links);
     if (!program.start()) {
         return 1;
     }
+    program.enterAs(1);
     app::WindowSwitcher& switcher = program.switcher();
-    program.session().setCurrentUserId(1);
-    switcher.closeWindow(app::WindowId::User);
-    switcher.showStartWindow();
     closeAll(switcher);
 
     for (const app::WindowRow& row : app::windowTable()) {
@@ -154,14 +150,14 @@ int measureWindows(const QString& folder, int runs) {
     for (const ReportChoice& choice : reportChoices) {
         for (const bool bars : {false, true}) {
             switcher.openWindow(app::WindowId::Reports);
-            auto* window = qobject_cast<reports::frmReportMeal*>(
-                switcher.loadedWindow(app::WindowId::Reports));
+            QWidget* window = switcher.loadedWindow(app::WindowId::Reports);
             bench::paintOnce(window);
             for (const char* name : choice.ticked) {
-                window->findChild<QAbstractButton*>(QLatin1String(name))->setChecked(true);
+                harness::control<QAbstractButton>(window, name)->setChecked(true);
             }
-            (bars ? window->OptBarChart : window->OptLineChart)->setChecked(true);
-            auto* view = window->findChild<widgets::CommandLabel*>(QLatin1String(choice.view));
+            harness::control<QRadioButton>(window, bars ? "OptBarChart" : "OptLineChart")
+                ->setChecked(true);
+            auto* view = harness::control<widgets::CommandLabel>(window, choice.view);
             std::vector<double> wall;
             std::vector<double> cpu;
             for (int run = 0; run < runs; ++run) {

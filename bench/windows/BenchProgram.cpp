@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "Windows.h"
-
 namespace mirtal::bench {
 
 BenchProgram& BenchProgram::twentyYears() {
@@ -14,15 +12,9 @@ BenchProgram& BenchProgram::twentyYears() {
 }
 
 BenchProgram::BenchProgram()
-    : data_(GeneratorSettings{}),
-      messages_(std::make_unique<SilentMessages>()),
-      links_(std::make_unique<NoLinks>()),
-      app_(std::make_unique<app::Application>(data_.directory(), *messages_, *links_)) {
-    registerWindows(app_->switcher());
-    app_->start();
-    app_->session().setCurrentUserId(1);
-    app_->switcher().closeWindow(app::WindowId::User);
-    app_->switcher().showStartWindow();
+    : data_(GeneratorSettings{}), program_(data_.directory(), messages_, links_) {
+    program_.start();
+    program_.enterAs(1);
     closeAll();
 }
 

@@ -32,15 +32,15 @@ reports::frmReportMeal* weightOverTwentyYears() {
     program.closeAll();
     auto* window =
         qobject_cast<reports::frmReportMeal*>(program.openAndPaint(app::WindowId::Reports));
-    window->OptWeight->setChecked(true);
-    emit window->LblViewOthers->clicked();
+    harness::control<QRadioButton>(window, "OptWeight")->setChecked(true);
+    emit harness::control<widgets::CommandLabel>(window, "LblViewOthers")->clicked();
     settle();
     return window;
 }
 
 void trendOn(benchmark::State& state) {
     reports::frmReportMeal* window = weightOverTwentyYears();
-    QAction* trend = window->MSChart1->trendAction();
+    QAction* trend = harness::control<reports::ChartView>(window, "MSChart1")->trendAction();
     for (auto _ : state) {
         state.PauseTiming();
         trend->setChecked(false);
@@ -55,22 +55,23 @@ void trendOn(benchmark::State& state) {
 
 void saveChart(benchmark::State& state) {
     reports::frmReportMeal* window = weightOverTwentyYears();
-    window->MSChart1->trendAction()->setChecked(true);
+    reports::ChartView* chart = harness::control<reports::ChartView>(window, "MSChart1");
+    chart->trendAction()->setChecked(true);
     settle();
     const bool pdf = state.range(0) == 1;
     QTemporaryDir folder;
     const QString path =
         folder.filePath(pdf ? QStringLiteral("weight.pdf") : QStringLiteral("weight.png"));
     for (auto _ : state) {
-        const QString failure = pdf ? reports::saveChartAsPdf(window->MSChart1, path)
-                                    : reports::saveChartAsPng(window->MSChart1, path);
+        const QString failure =
+            pdf ? reports::saveChartAsPdf(chart, path) : reports::saveChartAsPng(chart, path);
         if (!failure.isEmpty()) {
             state.SkipWithError(failure.toStdString().c_str());
             break;
         }
     }
     state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
-    window->MSChart1->trendAction()->setChecked(false);
+    chart->trendAction()->setChecked(false);
 }
 
 }  // namespace

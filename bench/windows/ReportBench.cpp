@@ -87,10 +87,12 @@ struct OpenReport {
             qobject_cast<reports::frmReportMeal*>(program.openAndPaint(app::WindowId::Reports));
         const Setting setting = settingOf(report);
         for (const char* name : setting.ticked) {
-            window->findChild<QAbstractButton*>(QLatin1String(name))->setChecked(true);
+            harness::control<QAbstractButton>(window, name)->setChecked(true);
         }
-        (kind == bars ? window->OptBarChart : window->OptLineChart)->setChecked(true);
-        view = window->findChild<widgets::CommandLabel*>(QLatin1String(setting.view));
+        harness::control<QRadioButton>(window, kind == bars ? "OptBarChart" : "OptLineChart")
+            ->setChecked(true);
+        chart = harness::control<reports::ChartView>(window, "MSChart1");
+        view = harness::control<widgets::CommandLabel>(window, setting.view);
         if (statements) {
             program.db().setStatementObserver(
                 [statements](const QString& statement) { statements->append(statement); });
@@ -105,6 +107,7 @@ struct OpenReport {
     }
 
     reports::frmReportMeal* window;
+    reports::ChartView* chart;
     widgets::CommandLabel* view;
 };
 
@@ -120,7 +123,7 @@ void setCounters(benchmark::State& state, const reports::ChartModel& chart,
 
 void viewReport(benchmark::State& state) {
     OpenReport open(static_cast<Report>(state.range(0)), static_cast<Kind>(state.range(1)));
-    const PaintCounter counter(open.window->MSChart1);
+    const PaintCounter counter(open.chart);
     for (auto _ : state) {
         open.click();
     }
@@ -143,10 +146,11 @@ void reportStatements(benchmark::State& state) {
 void buildModel(benchmark::State& state) {
     OpenReport open(static_cast<Report>(state.range(0)), line);
     reports::frmReportMeal* window = open.window;
+    const auto* from = harness::control<widgets::DatePicker>(window, "DTPicker1");
+    const auto* to = harness::control<widgets::DatePicker>(window, "DTPicker2");
     for (auto _ : state) {
         reports::ChartModel model;
-        const reports::ReportRange range{QStringLiteral("1"), window->DTPicker1->date(),
-                                         window->DTPicker2->date()};
+        const reports::ReportRange range{QStringLiteral("1"), from->date(), to->date()};
         store::Database& db = BenchProgram::twentyYears().db();
         switch (static_cast<Report>(state.range(0))) {
             case totalMeal:
@@ -172,9 +176,9 @@ void buildModel(benchmark::State& state) {
 void drawModel(benchmark::State& state) {
     OpenReport open(static_cast<Report>(state.range(0)), static_cast<Kind>(state.range(1)));
     const reports::ChartModel model = open.window->chartModel();
-    const PaintCounter counter(open.window->MSChart1);
+    const PaintCounter counter(open.chart);
     for (auto _ : state) {
-        open.window->MSChart1->draw(model);
+        open.chart->draw(model);
         settle();
     }
     setCounters(state, model, &counter);
@@ -185,7 +189,7 @@ void bareChart(benchmark::State& state) {
     OpenReport open(static_cast<Report>(state.range(0)), kind);
     const reports::ChartModel& model = open.window->chartModel();
     QChartView view;
-    view.resize(open.window->MSChart1->size());
+    view.resize(open.chart->size());
     view.show();
     settle();
     const PaintCounter counter(&view);

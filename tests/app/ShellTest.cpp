@@ -14,7 +14,6 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "Windows.h"
 #include "app/Form8.h"
 #include "app/MDIForm1.h"
 #include "store/DateText.h"
@@ -60,15 +59,14 @@ TEST(StartUp, ShowsOnlyTheUserWindowCentredUntilStart) {
 TEST(StartUp, AFailedOpenIsReportedWithTheFileAndNoWindowShows) {
     QTemporaryDir empty;
     testing::ScriptedMessages messages;
-    testing::RecordingLinks links;
+    harness::RecordingLinks links;
     testing::ensureQtApplication();
-    app::Application application(empty.path(), messages, links);
-    registerWindows(application.switcher());
-    EXPECT_FALSE(application.start());
+    harness::ProgramHarness program(empty.path(), messages, links);
+    EXPECT_FALSE(program.start());
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Mirtal.mdb")));
     EXPECT_EQ(messages.shown[0].icon, app::Messages::Icon::Critical);
-    EXPECT_EQ(application.switcher().loadedWindow(app::WindowId::User), nullptr);
+    EXPECT_EQ(program.switcher().loadedWindow(app::WindowId::User), nullptr);
 }
 
 TEST(MainWindow, HasItsCaptionMenuAndToolbar) {

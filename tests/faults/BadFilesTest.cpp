@@ -3,8 +3,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -12,16 +10,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
-#include <functional>
-#include <random>
 #include <thread>
 
-#include "Windows.h"
-#include "app/Application.h"
+#include "DeliveredFolder.h"
+#include "ProgramHarness.h"
+#include "Unattended.h"
 #include "store/KeyedOpen.h"
 #include "store/StoreError.h"
-#include "store/schema/DeliveredDatabase.h"
 #include "support/AppHarness.h"
+#include "support/BadFiles.h"
+#include "support/Files.h"
 #include "support/QtApplication.h"
 #include "support/UiDriver.h"
 
@@ -32,144 +30,48 @@
 namespace mirtal {
 namespace {
 
-QByteArray folderFingerprint(const QString& path) {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    const QDir dir(path);
-    for (const QString& name : dir.entryList(
-             QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
-        QFile f(dir.filePath(name));
-        hash.addData(name.toUtf8());
-        if (f.open(QIODevice::ReadOnly)) {
-            hash.addData(f.readAll());
-        }
-    }
-    return hash.result();
-}
-
-void writeBytes(const QString& file, const QByteArray& bytes) {
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray deliveredBytes() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Mirtal.mdb"));
-    store::createDeliveredDatabase(file);
-    QFile f(file);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
 struct QtFirst {
     QtFirst() { testing::ensureQtApplication(); }
 };
 
 // A program started on the folder, with its message boxes scripted.
 struct Start : QtFirst {
-    explicit Start(const QString& folder) : app(folder, messages, links) {
-        registerWindows(app.switcher());
-        started = app.start();
+    explicit Start(const QString& folder) : program(folder, messages, links) {
+        started = program.start();
     }
     testing::ScriptedMessages messages;
-    testing::RecordingLinks links;
-    app::Application app;
+    harness::RecordingLinks links;
+    harness::ProgramHarness program;
     bool started = false;
 };
 
-struct BadFile {
-    const char* name;
-    std::function<void(const QString& file)> make;
-    const char* cause;
-};
-
-void PrintTo(const BadFile& file, std::ostream* os) {
-    *os << file.name;
-}
-
-class BadFiles : public ::testing::TestWithParam<BadFile> {};
+class BadFiles : public testing::BadFileInFolder {};
 
 TEST_P(BadFiles, NameTheFileAndTheCauseEndTheProgramAndChangeNoByte) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Mirtal.mdb"));
-    GetParam().make(file);
-    const QByteArray before = folderFingerprint(dir.path());
-
     Start program(dir.path());
 
     EXPECT_FALSE(program.started);
     ASSERT_EQ(program.messages.shown.size(), 1);
     const auto& box = program.messages.shown[0];
-    EXPECT_TRUE(box.text.contains(file)) << box.text.toStdString();
-    EXPECT_TRUE(box.text.contains(QLatin1String(GetParam().cause))) << box.text.toStdString();
+    expectNamesFileAndCause(box.text);
     EXPECT_EQ(box.icon, app::Messages::Icon::Critical);
-    EXPECT_EQ(folderFingerprint(dir.path()), before);
+    expectFolderAsItWas();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, BadFiles,
-    ::testing::Values(
-        BadFile{"Missing", [](const QString&) {}, "does not exist"},
-        BadFile{"AFolder", [](const QString& file) { QDir().mkpath(file); }, "not a file"},
-        BadFile{"WrongPassword",
-                [](const QString& file) {
-                    QString cause;
-                    const store::SqliteHandle db = store::openKeyed(
-                        file, QStringLiteral("other"), &cause, store::OpenMode::CreateIfMissing);
-                    sqlite3_exec(db.get(), "CREATE TABLE User1 (UserID INTEGER)", nullptr, nullptr,
-                                 nullptr);
-                },
-                "password is wrong"},
-        BadFile{"ZeroLength", [](const QString& file) { writeBytes(file, {}); },
-                "it holds no Mirtal data."},
-        BadFile{"Truncated",
-                [](const QString& file) {
-                    const QByteArray whole = deliveredBytes();
-                    writeBytes(file, whole.left(whole.size() / 2));
-                },
-                "damaged"},
-        BadFile{"RandomBytes",
-                [](const QString& file) {
-                    std::mt19937 random(7);
-                    QByteArray bytes(16384, '\0');
-                    for (char& b : bytes) {
-                        b = static_cast<char>(random());
-                    }
-                    writeBytes(file, bytes);
-                },
-                "not a database"},
-        BadFile{"PlainSqlite",
-                [](const QString& file) {
-                    sqlite3* raw = nullptr;
-                    sqlite3_open(file.toUtf8().constData(), &raw);
-                    const store::SqliteHandle db(raw);
-                    sqlite3_exec(db.get(), "CREATE TABLE User1 (UserID INTEGER, UserName TEXT)",
-                                 nullptr, nullptr, nullptr);
-                },
-                "not a database"},
-        BadFile{"OtherTables",
-                [](const QString& file) {
-                    QString cause;
-                    const store::SqliteHandle db = store::openKeyed(
-                        file, QStringLiteral("TrelMQ"), &cause, store::OpenMode::CreateIfMissing);
-                    sqlite3_exec(db.get(), "CREATE TABLE User1 (UserID INTEGER, UserName TEXT)",
-                                 nullptr, nullptr, nullptr);
-                },
-                "holds no Mirtal data: the tables SetExercise, Exercise"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, BadFiles, ::testing::ValuesIn(testing::filesThatDoNotOpen()),
+                         testing::badFileName);
 
 // Run as a user who is not root (root may write anything): the file and its folder can be
 // read but not written.
 TEST(BadFiles, AFileWithoutWritePermissionIsRefusedAndKept) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Mirtal.mdb"));
-    store::createDeliveredDatabase(file);
+    const harness::DeliveredFolder dir;
+    const QString file = dir.file();
     ASSERT_TRUE(
         QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                       QFile::ExeOwner | QFile::ReadOther |
                                                       QFile::ExeOther));
-    const QByteArray before = folderFingerprint(dir.path());
+    const QStringList before = testing::folderState(dir.path());
 
     int report[2];
     ASSERT_EQ(pipe(report), 0);
@@ -205,15 +107,14 @@ TEST(BadFiles, AFileWithoutWritePermissionIsRefusedAndKept) {
     }
     EXPECT_TRUE(message.contains(file.toUtf8())) << message.toStdString();
     EXPECT_TRUE(message.contains("cannot be written")) << message.toStdString();
-    EXPECT_EQ(folderFingerprint(dir.path()), before);
+    EXPECT_EQ(testing::folderState(dir.path()), before);
 }
 
 // Another program (a backup tool, say) holds the file locked: the start waits a few seconds
 // for it and then names that cause, not a wrong password.
 TEST(BadFiles, AFileLockedByAnotherProgramIsWaitedForThenNamed) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Mirtal.mdb"));
-    store::createDeliveredDatabase(file);
+    const harness::DeliveredFolder dir;
+    const QString file = dir.file();
     QString cause;
     const store::SqliteHandle other = store::openKeyed(file, QStringLiteral("TrelMQ"), &cause);
     ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -263,9 +164,8 @@ TEST(BadFiles, AWriteAtABusyMomentWaitsForTheLock) {
 // Two copies would both allocate keys as the maximum plus one: the second is refused while
 // the first runs, and starts once the first has ended.
 TEST(BadFiles, ASecondCopyOfTheProgramIsRefusedWhileTheFirstRuns) {
-    QTemporaryDir dir;
-    store::createDeliveredDatabase(dir.filePath(QStringLiteral("Mirtal.mdb")));
-    const QByteArray before = folderFingerprint(dir.path());
+    const harness::DeliveredFolder dir;
+    const QStringList before = testing::folderState(dir.path());
     {
         Start first(dir.path());
         ASSERT_TRUE(first.started);
@@ -275,7 +175,7 @@ TEST(BadFiles, ASecondCopyOfTheProgramIsRefusedWhileTheFirstRuns) {
         EXPECT_TRUE(second.messages.shown[0].text.contains(
             QLatin1String("it is open in another copy of Mirtal")))
             << second.messages.shown[0].text.toStdString();
-        EXPECT_EQ(folderFingerprint(dir.path()), before);
+        EXPECT_EQ(testing::folderState(dir.path()), before);
     }
     Start later(dir.path());
     EXPECT_TRUE(later.started);

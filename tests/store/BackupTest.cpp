@@ -3,16 +3,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <functional>
 
 #include "store/Backup.h"
 #include "store/KeyedOpen.h"
 #include "store/schema/DeliveredDatabase.h"
+#include "support/BadFiles.h"
 #include "support/DatabaseDump.h"
+#include "support/Files.h"
 #include "support/QtPrinters.h"
 #include "support/SampleRows.h"
 #include "support/TestDatabase.h"
@@ -21,40 +21,11 @@ namespace mirtal {
 namespace {
 
 using store::Replace;
+using testing::folderState;
+using testing::readFile;
+using testing::writeFile;
 
 const QString password = store::databasePassword();
-
-QByteArray readFile(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& file, const QByteArray& bytes) {
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// The names and contents of every file in a folder, hidden ones too.
-QStringList folderState(const QString& folder) {
-    QStringList state;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        state << name + u' ' +
-                     QCryptographicHash::hash(readFile(dir.filePath(name)),
-                                              QCryptographicHash::Sha256)
-                         .toHex();
-    }
-    return state;
-}
-
-void execute(const QString& file, const char* sql) {
-    QString cause;
-    const store::SqliteHandle db = store::openKeyed(file, password, &cause);
-    ASSERT_TRUE(db) << cause.toStdString();
-    ASSERT_EQ(sqlite3_exec(db.get(), sql, nullptr, nullptr, nullptr), SQLITE_OK)
-        << sqlite3_errmsg(db.get());
-}
 
 class Backup : public ::testing::Test {
   protected:
@@ -104,7 +75,7 @@ class Restore : public Backup {
     Restore() {
         backup();
         store::createDeliveredDatabase(current());
-        execute(current(), "INSERT INTO User1 VALUES (7, 'Before')");
+        testing::executeOnFile(current(), "INSERT INTO User1 VALUES (7, 'Before')");
     }
     QString current() const { return place.filePath(QStringLiteral("Mirtal.mdb")); }
     void restore(const QString& file) {
@@ -175,22 +146,12 @@ TEST_F(Restore, AWriteCutShortInTheCurrentFileStaysWithThatFile) {
     EXPECT_EQ(testing::databaseDump(current() + QStringLiteral(".bak")), committed);
 }
 
-struct BadCopy {
-    const char* name;
-    std::function<void(const QString& file)> spoil;  // given a sound copy
-    const char* cause;
-};
-
-void PrintTo(const BadCopy& copy, std::ostream* os) {
-    *os << copy.name;
-}
-
-class RestoreRefusal : public Restore, public ::testing::WithParamInterface<BadCopy> {};
+class RestoreRefusal : public Restore, public ::testing::WithParamInterface<testing::BadFile> {};
 
 TEST_P(RestoreRefusal, LeavesTheDatabaseAsItWas) {
     const QString copy = elsewhere.filePath(QStringLiteral("copy.mdb"));
     ASSERT_TRUE(QFile::copy(backupFile(), copy));
-    GetParam().spoil(copy);
+    GetParam().make(copy);
     const QStringList before = folderState(place.path());
 
     try {
@@ -203,42 +164,9 @@ TEST_P(RestoreRefusal, LeavesTheDatabaseAsItWas) {
     EXPECT_EQ(folderState(place.path()), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Copies, RestoreRefusal,
-    ::testing::Values(
-        BadCopy{"Missing", [](const QString& file) { QFile::remove(file); }, "is not a file"},
-        BadCopy{"OtherPassword",
-                [](const QString& file) {
-                    QFile::remove(file);
-                    QString cause;
-                    const store::SqliteHandle db = store::openKeyed(
-                        file, QStringLiteral("other"), &cause, store::OpenMode::CreateIfMissing);
-                    sqlite3_exec(db.get(), "CREATE TABLE User1 (UserID INTEGER)", nullptr, nullptr,
-                                 nullptr);
-                },
-                "password is wrong"},
-        BadCopy{"NotADatabase", [](const QString& file) { writeFile(file, QByteArray(9000, 'x')); },
-                "not a database"},
-        BadCopy{"Damaged",
-                [](const QString& file) {
-                    QFile f(file);
-                    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-                    f.seek(f.size() - 600);
-                    f.write(QByteArray(100, '\0'));
-                },
-                "cannot be restored"},
-        BadCopy{"TableMissing",
-                [](const QString& file) { execute(file, "DROP TABLE DailySnackingInput"); },
-                "no table DailySnackingInput"},
-        BadCopy{"OtherColumns",
-                [](const QString& file) {
-                    execute(file, "ALTER TABLE PulseWeight ADD COLUMN Mood TEXT");
-                },
-                "PulseWeight has the columns"},
-        BadCopy{"HalfWritten",
-                [](const QString& file) { writeFile(file + QStringLiteral("-journal"), "j"); },
-                "middle of a write"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Copies, RestoreRefusal,
+                         ::testing::ValuesIn(testing::copiesThatDoNotRestore()),
+                         testing::badFileName);
 
 }  // namespace
 }  // namespace mirtal

@@ -1,29 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include "store/KeyedOpen.h"
+#include "DeliveredFolder.h"
 #include "store/Session.h"
 #include "store/StoreError.h"
 #include "store/schema/DeliveredDatabase.h"
+#include "support/BadFiles.h"
+#include "support/Files.h"
 
 namespace mirtal {
 namespace {
-
-QByteArray folderFingerprint(const QString& path) {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    const QDir dir(path);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        hash.addData(name.toUtf8());
-        hash.addData(f.readAll());
-    }
-    return hash.result();
-}
 
 QString openFailure(const QString& folder) {
     store::Session session(folder);
@@ -48,8 +35,7 @@ TEST(OpenConnection, ReadsTheFileAndPasswordOutOfTheConnectionString) {
 }
 
 TEST(OpenConnection, SecondCallKeepsTheOpenConnection) {
-    QTemporaryDir dir;
-    store::createDeliveredDatabase(dir.filePath(QStringLiteral("Mirtal.mdb")));
+    const harness::DeliveredFolder dir;
     store::Session session(dir.path());
     session.OpenConnection();
     store::Database* first = &session.db();
@@ -67,8 +53,7 @@ TEST(OpenConnection, FailedOpenIsNotTriedAgain) {
 }
 
 TEST(OpenConnection, AnOpeningInTheBackgroundIsWaitedForAndItsFailureThrownOnce) {
-    QTemporaryDir dir;
-    store::createDeliveredDatabase(dir.filePath(QStringLiteral("Mirtal.mdb")));
+    const harness::DeliveredFolder dir;
     store::Session opened(dir.path());
     opened.beginOpening();
     opened.OpenConnection();  // the opening in progress is left alone
@@ -91,62 +76,21 @@ TEST(OpenConnection, AnOpeningInTheBackgroundIsWaitedForAndItsFailureThrownOnce)
     EXPECT_THROW(failed.db(), store::StoreError);
 }
 
-struct BadFile {
-    const char* name;
-    std::function<void(const QString& file)> make;
-    const char* cause;
-};
-
-void PrintTo(const BadFile& file, std::ostream* os) {
-    *os << file.name;
-}
-
-class OpenFailure : public ::testing::TestWithParam<BadFile> {};
+class OpenFailure : public testing::BadFileInFolder {};
 
 TEST_P(OpenFailure, NamesTheFileAndTheCauseAndWritesNothing) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Mirtal.mdb"));
-    GetParam().make(file);
-    const QByteArray before = folderFingerprint(dir.path());
-
-    const QString message = openFailure(dir.path());
-
-    EXPECT_TRUE(message.contains(file)) << message.toStdString();
-    EXPECT_TRUE(message.contains(QLatin1String(GetParam().cause))) << message.toStdString();
-    EXPECT_EQ(folderFingerprint(dir.path()), before);
+    expectNamesFileAndCause(openFailure(dir.path()));
+    expectFolderAsItWas();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, OpenFailure,
-    ::testing::Values(BadFile{"Missing", [](const QString&) {}, "does not exist"},
-                      BadFile{"WrongPassword",
-                              [](const QString& file) {
-                                  QString cause;
-                                  const store::SqliteHandle db =
-                                      store::openKeyed(file, QStringLiteral("other"), &cause,
-                                                       store::OpenMode::CreateIfMissing);
-                                  sqlite3_exec(db.get(), "CREATE TABLE User1 (UserID INTEGER)",
-                                               nullptr, nullptr, nullptr);
-                              },
-                              "password is wrong"},
-                      BadFile{"NotADatabase",
-                              [](const QString& file) {
-                                  QFile f(file);
-                                  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-                                  f.write(QByteArray(8192, 'x'));
-                              },
-                              "not a database"},
-                      BadFile{"AFolder", [](const QString& file) { QDir().mkpath(file); },
-                              "not a file"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, OpenFailure, ::testing::ValuesIn(testing::filesThatDoNotOpen()),
+                         testing::badFileName);
 
 TEST(DeliveredDatabase, IsNeverOverwritten) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Mirtal.mdb"));
-    store::createDeliveredDatabase(file);
-    const QByteArray before = folderFingerprint(dir.path());
-    EXPECT_THROW(store::createDeliveredDatabase(file), store::StoreError);
-    EXPECT_EQ(folderFingerprint(dir.path()), before);
+    const harness::DeliveredFolder dir;
+    const QStringList before = testing::folderState(dir.path());
+    EXPECT_THROW(store::createDeliveredDatabase(dir.file()), store::StoreError);
+    EXPECT_EQ(testing::folderState(dir.path()), before);
 }
 
 }  // namespace

@@ -1,30 +1,19 @@
 #include "support/AppHarness.h"
 
-#include "Windows.h"
-#include "store/schema/DeliveredDatabase.h"
 #include "support/QtApplication.h"
 
 namespace mirtal::testing {
 
-namespace {
-
-QString preparedFolder(const QTemporaryDir& dir) {
+AppHarnessServices::AppHarnessServices() {
     ensureQtApplication();
-    store::createDeliveredDatabase(dir.filePath(QStringLiteral("Mirtal.mdb")));
-    return dir.path();
 }
 
-}  // namespace
-
-AppHarness::AppHarness() : app(preparedFolder(dir), messages, links) {
-    registerWindows(app.switcher());
-    app.switcher().setQuitHandler([this] { ++quitRequests; });
-    if (app.start()) {
+AppHarness::AppHarness() : ProgramHarness(dir.path(), messages, links) {
+    switcher().setQuitHandler([this] { ++quitRequests; });
+    if (start()) {
         db().setStatementObserver([this](const QString& s) { statements << s; });
     }
 }
-
-AppHarness::~AppHarness() = default;
 
 QVariant AppHarness::scalar(const std::string& sqliteStatement) {
     const store::ResultSet rs = db().selectNative(sqliteStatement);

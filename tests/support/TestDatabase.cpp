@@ -1,11 +1,8 @@
 #include "support/TestDatabase.h"
 
-#include "store/schema/DeliveredDatabase.h"
-
 namespace mirtal::testing {
 
-TestDatabase::TestDatabase() : session_(dir_.path()) {
-    store::createDeliveredDatabase(file());
+TestDatabase::TestDatabase() : session_(folder_.path()) {
     session_.OpenConnection();
     session_.db().setStatementObserver([this](const QString& s) { statements << s; });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QStringList>
-#include <QTemporaryDir>
 
+#include "DeliveredFolder.h"
 #include "store/Session.h"
 
 namespace mirtal::testing {
@@ -15,8 +15,8 @@ class TestDatabase {
 
     store::Session& session() { return session_; }
     store::Database& db() { return session_.db(); }
-    QString directory() const { return dir_.path(); }
-    QString file() const { return dir_.filePath(QStringLiteral("Mirtal.mdb")); }
+    QString directory() const { return folder_.path(); }
+    QString file() const { return folder_.file(); }
 
     // Runs SQLite text as it stands and returns the first column of the first row.
     QVariant scalar(const std::string& sqliteStatement);
@@ -24,7 +24,7 @@ class TestDatabase {
     QStringList statements;
 
   private:
-    QTemporaryDir dir_;
+    harness::DeliveredFolder folder_;
     store::Session session_;
 };
 

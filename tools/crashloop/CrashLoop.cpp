@@ -8,19 +8,17 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "DeliveredFolder.h"
 #include "store/ConnectionString.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
 #include "store/Tables.h"
-#include "store/schema/DeliveredDatabase.h"
 
 namespace {
 
@@ -146,14 +144,12 @@ int main(int argc, char** argv) {
         QCoreApplication::applicationDirPath() + QStringLiteral("/mirtal-crash-writer");
     std::mt19937 random(seed);
 
-    QTemporaryDir work;
-    const QString fileFolder = work.filePath(QStringLiteral("file"));
-    const QString replayFolder = work.filePath(QStringLiteral("replay"));
-    QDir().mkpath(fileFolder);
-    QDir().mkpath(replayFolder);
-    mirtal::store::createDeliveredDatabase(fileFolder + QStringLiteral("/Mirtal.mdb"));
-    mirtal::store::createDeliveredDatabase(replayFolder + QStringLiteral("/Mirtal.mdb"));
-    const auto replay = openIn(replayFolder);
+    // The file the writer works on, and its twin on which the acknowledged actions are
+    // replayed.
+    const mirtal::harness::DeliveredFolder written;
+    const mirtal::harness::DeliveredFolder replayed;
+    const QString fileFolder = written.path();
+    const auto replay = openIn(replayed.path());
 
     long acknowledged = 0;
     int killedMidAction = 0;

@@ -10,19 +10,18 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
 
 #include "BatchReport.h"
+#include "DeliveredFolder.h"
 #include "InputMaker.h"
+#include "ProgramHarness.h"
 #include "SampleWeek.h"
 #include "StoreChecks.h"
+#include "Unattended.h"
 #include "WidgetDriver.h"
-#include "Windows.h"
-#include "app/Application.h"
 #include "app/Clock.h"
-#include "store/schema/DeliveredDatabase.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
@@ -58,11 +57,6 @@ class RecordingMessages final : public app::Messages {
     InputMaker& maker_;
 };
 
-class NoLinks final : public app::LinkOpener {
-  public:
-    void open(const QUrl&) override {}
-};
-
 // The messages that tell of an action done; any other message ends an action that was
 // refused or failed, and such an action must leave the file as it was.
 bool tellsOfDoneAction(const QString& text) {
@@ -95,12 +89,11 @@ class Batch {
           out_(out),
           maker_(settings.seed),
           messages_(maker_),
-          app_(preparedFolder(), messages_, links_) {}
+          program_(folder_.path(), messages_, links_) {}
 
     bool run();
 
   private:
-    QString preparedFolder();
     QWidget* window();
     QList<Target> targets(QWidget* window) const;
     QList<Command> commands(QWidget* window);
@@ -113,11 +106,11 @@ class Batch {
 
     BatchSettings settings_;
     QTextStream& out_;
-    QTemporaryDir dir_;
+    harness::DeliveredFolder folder_;
     InputMaker maker_;
     RecordingMessages messages_;
-    NoLinks links_;
-    app::Application app_;
+    harness::RecordingLinks links_;
+    harness::ProgramHarness program_;
     QHash<QString, int> messageCounts_;
     QMap<QString, qint64> broken_;
     QByteArray reference_;
@@ -127,28 +120,22 @@ class Batch {
     int commands_ = 0;
 };
 
-QString Batch::preparedFolder() {
-    store::createDeliveredDatabase(dir_.filePath(QStringLiteral("Mirtal.mdb")));
-    return dir_.path();
-}
-
 void Batch::write(const QString& kind, const QStringList& fields) {
     out_ << reportLine(kind, fields) << '\n';
     out_.flush();
 }
 
 bool Batch::run() {
-    registerWindows(app_.switcher());
-    if (!app_.start()) {
+    if (!program_.start()) {
         return false;
     }
-    store::Database& db = app_.session().db();
+    store::Database& db = program_.db();
     tools::addSampleWeek(db);
-    app_.session().setCurrentUserId(1);
     reference_ = referenceDigest(db);
-    if (settings_.window != app::WindowId::User) {
-        app_.switcher().closeWindow(app::WindowId::User);
-        app_.switcher().showStartWindow();
+    if (settings_.window == app::WindowId::User) {
+        program_.session().setCurrentUserId(1);
+    } else {
+        program_.enterAs(1);
     }
     const QString name = QString::number(app::windowNumber(settings_.window));
     while (inputs_ < settings_.inputs) {
@@ -183,7 +170,7 @@ bool Batch::run() {
 // The window under test, opened again when a command closed it (START, the removal of the
 // current user).
 QWidget* Batch::window() {
-    app::WindowSwitcher& switcher = app_.switcher();
+    app::WindowSwitcher& switcher = program_.switcher();
     if (!switcher.loadedWindow(settings_.window)) {
         switcher.openWindow(settings_.window);
         QApplication::processEvents();
@@ -376,7 +363,7 @@ void Batch::moveAround(QWidget* window) {
 
 void Batch::runCommand(const Command& command) {
     closePopups();
-    store::Database& db = app_.session().db();
+    store::Database& db = program_.db();
     const QByteArray before = digest_.isEmpty() ? contentDigest(db) : digest_;
     const qsizetype first = messages_.shown.size();
     command.run();
@@ -405,7 +392,7 @@ void Batch::runCommand(const Command& command) {
 }
 
 void Batch::checkFile(const QString& after) {
-    store::Database& db = app_.session().db();
+    store::Database& db = program_.db();
     const QString name = QString::number(app::windowNumber(settings_.window));
     const QMap<QString, qint64> broken = brokenRows(db);
     for (auto it = broken.cbegin(); it != broken.cend(); ++it) {
