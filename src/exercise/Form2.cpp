@@ -176,6 +176,7 @@ void Form2::buildControls() {
     // The key is shown, never typed: Tab passes it by.
     TxtHidID->setFocusPolicy(Qt::NoFocus);
     TxtHidID->setGeometry(16, 16, 72, 24);
+    TxtHidID->setAccessibleName(widgets::pickedRowKeyName);
 
     Label2 = new QLabel(QStringLiteral("Excercise Name :"), Frame1);
     Label2->setObjectName(QStringLiteral("Label2"));

@@ -405,6 +405,7 @@ void Form3::buildControls() {
     TxtHidID->setObjectName(QStringLiteral("TxtHidID"));
     TxtHidID->setEnabled(false);
     TxtHidID->setGeometry(352, 134, 72, 26);
+    TxtHidID->setAccessibleName(widgets::pickedRowKeyName);
 
     MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), Frame2);
     MSHFlexGrid1->setGeometry(16, 172, 688, 132);

@@ -323,6 +323,9 @@ void Form5::buildControls(ScoreLookup& lookup) {
     Frame2->move(576, 70);
     Frame3 = new CalculationPanel(this);
     Frame3->move(576, 282);
+    widgets::nameForScreenReaders({{Frame1, QStringLiteral("Meal")},
+                                   {Frame2, QStringLiteral("Snacking and water")},
+                                   {Frame3, QStringLiteral("Meal calculation")}});
 
     MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), this);
     MSHFlexGrid1->setGeometry(40, 426, width() - 80, frame_.barTop() - 10 - 426);

@@ -193,6 +193,7 @@ void Form6::buildControls() {
     TxtHidID->setReadOnly(true);
     TxtHidID->setFocusPolicy(Qt::NoFocus);
     TxtHidID->setGeometry(rightColumn, 124, 96, 28);
+    TxtHidID->setAccessibleName(widgets::pickedRowKeyName);
 
     MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), this);
     MSHFlexGrid1->setGeometry(40, 172, rightColumn - 64, frame_.barTop() - 20 - 172);

@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
+#include <QKeyEvent>
 #include <QLineSeries>
 #include <QMenu>
 #include <QStandardPaths>
@@ -22,6 +23,8 @@
 
 #include "reports/ChartFiles.h"
 #include "reports/ChartModel.h"
+#include "reports/ChartSummary.h"
+#include "reports/ChartViewAccessibility.h"
 #include "reports/DenseBars.h"
 #include "reports/LabelThinning.h"
 
@@ -98,7 +101,9 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
           return chooseFileInDialog(caption, suggested, filter);
       }),
       saveFolder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+    installChartViewAccessibility();
     setObjectName(name);
+    describe(ChartModel());
     setFrameShape(QFrame::NoFrame);
     // The chart's own background fills the whole view, square, like a control of its own.
     chart()->layout()->setContentsMargins(0, 0, 0, 0);
@@ -150,9 +155,38 @@ void ChartView::buildMenu() {
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    // The platform sends the Menu key as a menu event too; the key itself opens the menu (see
+    // keyPressEvent), so that it opens once and on every platform.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        openMenuAt(event->globalPos());
+    }
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (!menuKey && !shiftF10) {
+        QChartView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    showMenu();
+}
+
+void ChartView::showMenu() {
+    openMenuAt(mapToGlobal(rect().center()));
+}
+
+void ChartView::openMenuAt(const QPoint& globalPos) {
     QMenu menu(this);
     menu.addActions(actions());
-    menu.exec(event->globalPos());
+    menu.exec(globalPos);
+}
+
+void ChartView::describe(const ChartModel& model) {
+    setAccessibleName(model.titleText().isEmpty() ? QStringLiteral("Chart") : model.titleText());
+    setAccessibleDescription(chartSummary(model));
 }
 
 void ChartView::saveAs(const QString& caption, const QString& suffix, const QString& filter,
@@ -188,6 +222,7 @@ void ChartView::draw(const ChartModel& model) {
     c->removeAllSeries();
     denseBars_->setBars({}, 0, 1);
     c->setTitle(model.titleText());
+    describe(model);
     c->legend()->setVisible(model.showLegend());
     rowLabels_ = model.rowLabels();
     footnote_ = model.footnoteText();

@@ -22,7 +22,9 @@ class DenseBars;
 // stays readable in rowLabels, as the footnote does in footnote.
 //
 // Its context menu saves the chart as a PNG or PDF file, copies it to the clipboard and holds
-// the "Show trend" switch, which the window reads when it draws.
+// the "Show trend" switch, which the window reads when it draws. The Menu key and Shift+F10
+// open it too. A screen reader hears the chart's title as its name and a summary of what it
+// draws as its description.
 class ChartView : public QChartView {
     Q_OBJECT
     Q_PROPERTY(QStringList rowLabels READ rowLabels)
@@ -53,13 +55,19 @@ class ChartView : public QChartView {
     QStringList shownRowLabels() const;
     QList<QRectF> shownRowLabelRects() const;
 
+    // Opens the context menu in the middle of the chart, as the keys do.
+    void showMenu();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QAction* addMenuItem(const char* name, const QString& text);
     void buildMenu();
+    void openMenuAt(const QPoint& globalPos);
+    void describe(const ChartModel& model);
     // Asks for a file (`suffix` names its type) and writes the chart into it with `save`,
     // which answers what went wrong, if anything.
     void saveAs(const QString& caption, const QString& suffix, const QString& filter,

@@ -321,6 +321,15 @@ void frmReportMeal::buildControls() {
 
     widgets::nameByCaption(Label10, DTPicker1);
     widgets::nameByCaption(Label3, DTPicker2);
+    widgets::nameForScreenReaders({{LblView, QStringLiteral("VIEW meal report")},
+                                   {LblViewTMeal, QStringLiteral("VIEW total meal report")},
+                                   {LblViewOthers, QStringLiteral("VIEW other reports")},
+                                   {LblViewExercise, QStringLiteral("VIEW exercise report")},
+                                   {Frame10, QStringLiteral("Report settings")},
+                                   {Frame12, QStringLiteral("Chart type")},
+                                   {Frame1, QStringLiteral("Meal")},
+                                   {Frame8, QStringLiteral("Others")},
+                                   {Frame2, QStringLiteral("Exercise")}});
     // The band from left to right, panel by panel; then the chart and the column beside it.
     frame_.setReadingOrder({DTPicker1,     DTPicker2, CmdHelp,         OptLineChart, OptBarChart,
                             Check1,        Check2,    Check3,          Check4,       Check5,

@@ -26,4 +26,10 @@ void nameByCaption(QLabel* caption, QWidget* field) {
     field->setAccessibleName(spokenCaption(caption->text()));
 }
 
+void nameForScreenReaders(std::initializer_list<std::pair<QWidget*, QString>> names) {
+    for (const auto& [control, name] : names) {
+        control->setAccessibleName(name);
+    }
+}
+
 }  // namespace mirtal::widgets

@@ -1,7 +1,9 @@
 #include "widgets/ChoiceList.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace mirtal::widgets {
 
@@ -25,6 +27,8 @@ ChoiceList::ChoiceList(const QString& name, QWidget* parent) : QComboBox(parent)
         }
     });
     connect(this, &QComboBox::activated, this, &ChoiceList::picked);
+    connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChoiceList::pickSelectedByTool);
 }
 
 void ChoiceList::setText(const QString& text) {
@@ -34,22 +38,59 @@ void ChoiceList::setText(const QString& text) {
 }
 
 void ChoiceList::showPopup() {
+    const QScopedValueRollback opening(movingSelection_, true);
     emit dropDown();
     QComboBox::showPopup();
+}
+
+void ChoiceList::step(int rows) {
+    if (count() == 0) {
+        return;
+    }
+    const int entry = currentIndex() < 0 ? 0 : qBound(0, currentIndex() + rows, count() - 1);
+    if (entry != currentIndex()) {
+        pick(entry);
+    }
+}
+
+void ChoiceList::pickSelectedByTool(const QItemSelection& selected) {
+    const QModelIndexList entries = selected.indexes();
+    if (movingSelection_ || entries.size() != 1) {
+        return;
+    }
+    // The pointer and the keys move the open list's cursor along with its selection; a tool
+    // selects an entry alone (its Toggle), also in a closed list.
+    if (view()->isVisible() && entries.first() == view()->currentIndex()) {
+        return;
+    }
+    pick(entries.first().row());
+}
+
+void ChoiceList::pick(int index) {
+    const QScopedValueRollback picking(movingSelection_, true);
+    if (view()->isVisible()) {
+        hidePopup();
+    }
+    setCurrentIndex(index);
+    emit activated(index);
+    emit textActivated(itemText(index));
 }
 
 bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            // Focus still moves on; opening the list is the one way to choose.
+            // Focus still moves on; opening the list or stepping through it are the ways to
+            // choose.
             if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
                 return false;
             }
-            if (key == Qt::Key_F4 ||
-                ((key == Qt::Key_Down || key == Qt::Key_Up) &&
-                 static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+            const bool arrow = key == Qt::Key_Down || key == Qt::Key_Up;
+            const bool alt = static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier;
+            if (key == Qt::Key_F4 || (arrow && alt)) {
                 showPopup();
+            } else if (arrow) {
+                step(key == Qt::Key_Down ? 1 : -1);
             }
             return true;
         }

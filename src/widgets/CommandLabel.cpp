@@ -14,6 +14,9 @@ namespace mirtal::widgets {
 
 CommandLabel::CommandLabel(const QString& name, const QString& caption, QWidget* parent, bool link)
     : QLabel(parent), link_(link) {
+    // Before the caption is set: a screen reader that is listening resolves the label when
+    // the caption changes and keeps what it got then, which must already be a button.
+    installCommandLabelAccessibility();
     setObjectName(name);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
@@ -26,7 +29,6 @@ CommandLabel::CommandLabel(const QString& name, const QString& caption, QWidget*
     // Only Tab and the access key give the focus: a click leaves it where the person was
     // typing, as it always has.
     setFocusPolicy(Qt::TabFocus);
-    installCommandLabelAccessibility();
 }
 
 CommandLabel::CommandLabel(const QString& name, const QString& caption, const QString& shapeName,

@@ -32,7 +32,9 @@ class CommandLabelAccessible final : public QAccessibleWidget {
 
     void doAction(const QString& action) override {
         if (action == pressAction()) {
-            commandLabel()->click();
+            // The command runs right after the press returns: a message box it shows would
+            // otherwise hold the screen reader's call until the box is answered.
+            QMetaObject::invokeMethod(commandLabel(), &CommandLabel::click, Qt::QueuedConnection);
         } else {
             QAccessibleWidget::doAction(action);
         }

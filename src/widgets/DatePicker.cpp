@@ -7,9 +7,12 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
+#include "widgets/DatePickerAccessibility.h"
+
 namespace mirtal::widgets {
 
 DatePicker::DatePicker(const QString& name, QWidget* parent) : QDateEdit(parent) {
+    installDatePickerAccessibility();
     setObjectName(name);
     setDisplayFormat(displayFormatText);
     setCalendarPopup(true);

@@ -8,7 +8,8 @@ namespace mirtal::widgets {
 // that the calendar has closed, the moment the windows reload for the day now shown; a date
 // typed into the field or set from code does not emit it. F4 or Alt+Down opens the calendar
 // as a click on the arrow does. Tab leaves the field, as it leaves every other; the arrows or
-// a typed "/" go from year to month to day.
+// a typed "/" go from year to month to day. Assistive tools step it up and down as Up and Down
+// do.
 class DatePicker : public QDateEdit {
     Q_OBJECT
   public:
