@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     }
     QApplication qtApplication(argc, argv);
     mirtal::app::DialogMessages messages;
-    mirtal::app::DesktopLinkOpener links;
+    mirtal::app::DesktopLinkOpener links(messages);
     mirtal::app::Application application(QCoreApplication::applicationDirPath(), messages, links);
     mirtal::registerWindows(application.switcher());
     if (!application.start()) {
