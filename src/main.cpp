@@ -17,14 +17,14 @@ int main(int argc, char** argv) {
         return mirtal::app::runTerminalWork(QCoreApplication::arguments(),
                                             QCoreApplication::applicationDirPath(), out, err);
     }
-    QApplication qtApplication(argc, argv);
-    const std::optional<mirtal::app::WindowStart> start =
-        mirtal::app::windowStart(QCoreApplication::arguments(), err);
+    // Wrong arguments are told on the terminal before the windowing system needs a display.
+    const std::optional<mirtal::app::WindowStart> start = mirtal::app::windowStart(argc, argv, err);
     if (!start) {
         return 2;
     }
+    QApplication qtApplication(argc, argv);
     mirtal::app::DialogMessages messages;
-    mirtal::app::DesktopLinkOpener links;
+    mirtal::app::DesktopLinkOpener links(messages);
     mirtal::app::Application application(QCoreApplication::applicationDirPath(), messages, links);
     mirtal::registerWindows(application.switcher());
     if (!application.start()) {

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     mirtal::app::DialogMessages messages;
-    mirtal::app::DesktopLinkOpener links;
+    mirtal::app::DesktopLinkOpener links(messages);
     mirtal::app::Application application(QString::fromLocal8Bit(argv[1]), messages, links);
     mirtal::registerWindows(application.switcher());
     if (!application.start()) {

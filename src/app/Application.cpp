@@ -14,6 +14,12 @@ Application::Application(const QString& applicationDirectory, Messages& messages
       messages_(messages),
       switcher_(session_, messages, links, installation_.pagesFolder) {
     loadResources();
+    // A message box is centred on the window the person is working in.
+    messages_.setOwner([this] { return switcher_.windowInUse(); });
+}
+
+Application::~Application() {
+    messages_.setOwner({});
 }
 
 bool Application::start() {

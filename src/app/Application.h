@@ -14,6 +14,9 @@ class Application {
   public:
     // The program's folder decides where the database and the pages are (Installation.h).
     Application(const QString& applicationDirectory, Messages& messages, LinkOpener& links);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
 
     // Opens the database (an installed program's first start copies it into place first) and
     // shows the user window alone, centred on the screen. When the database cannot be opened,

@@ -33,12 +33,14 @@ struct Options {
                             QStringLiteral("NAME")};
     QCommandLineOption backup{
         QStringLiteral("backup"),
-        QStringLiteral("Write an encrypted copy of the database to FILE and check it."),
+        QStringLiteral("Write an encrypted copy of the database to FILE (its folder made when "
+                       "missing) and check it."),
         QStringLiteral("FILE")};
     QCommandLineOption restore{
         QStringLiteral("restore"),
         QStringLiteral("Put the copy FILE in place of the database; the database so far is "
-                       "kept as Mirtal.mdb.bak beside it."),
+                       "kept beside it as Mirtal.mdb.bak, or Mirtal.mdb.1.bak, ... when that "
+                       "name is taken."),
         QStringLiteral("FILE")};
     QCommandLineOption force{
         QStringLiteral("force"),
@@ -110,8 +112,13 @@ QString whose(const store::CsvExportResult& result, const std::optional<QString>
     if (userName) {
         return QStringLiteral("of the %1 users named %2").arg(result.users).arg(*userName);
     }
-    return result.users == 1 ? QStringLiteral("of the 1 user")
-                             : QStringLiteral("of all %1 users").arg(result.users);
+    return result.users == 1 ? QStringLiteral("of 1 user")
+                             : QStringLiteral("of %1 users").arg(result.users);
+}
+
+QSet<QString> names(const char* words) {
+    const QStringList list = QString::fromLatin1(words).split(u' ');
+    return {list.begin(), list.end()};
 }
 
 // The usage line names the program as people type it rather than by its full path.
@@ -190,12 +197,10 @@ int runTerminalWork(const QStringList& arguments, const QString& programFolder, 
                     << " is open in Mirtal. Close the program first, then restore.\n";
                 return 1;
             }
-            const bool keeps = QFileInfo::exists(database.dataSource);
-            store::restoreDatabase(database, file);
+            const std::optional<QString> kept = store::restoreDatabase(database, file);
             out << "Restored " << file << " as " << QDir::toNativeSeparators(database.dataSource);
-            if (keeps) {
-                out << "; the database so far is kept as "
-                    << QDir::toNativeSeparators(store::keptFileName(database));
+            if (kept) {
+                out << "; the database so far is kept as " << QDir::toNativeSeparators(*kept);
             }
             out << ".\n";
         }
@@ -209,7 +214,26 @@ int runTerminalWork(const QStringList& arguments, const QString& programFolder, 
     return 0;
 }
 
-std::optional<WindowStart> windowStart(const QStringList& arguments, QTextStream& err) {
+std::optional<WindowStart> windowStart(int argc, const char* const* argv, QTextStream& err) {
+    // The windowing system's own options, which it takes out of the arguments when it starts;
+    // it reads them with one dash or two.
+    static const QSet<QString> withValue = names(
+        "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
+        "qwindowtitle session display geometry title icon name visual style stylesheet");
+    static const QSet<QString> flags = names("reverse widgetcount testability nograb dograb sync");
+    static const QSet<QString> withEquals = names("style stylesheet qmljsdebugger");
+    QStringList arguments{argc > 0 ? QString::fromLocal8Bit(argv[0]) : command};
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const QString name = argument.startsWith(u"--")  ? argument.mid(2)
+                             : argument.startsWith(u'-') ? argument.mid(1)
+                                                         : QString();
+        if (withValue.contains(name) && i + 1 < argc) {
+            ++i;
+        } else if (!flags.contains(name) && !withEquals.contains(name.section(u'=', 0, 0))) {
+            arguments << argument;
+        }
+    }
     Options o;
     if (!o.read(arguments, err)) {
         return std::nullopt;

@@ -19,13 +19,15 @@ bool asksForTerminalWork(int argc, const char* const* argv);
 int runTerminalWork(const QStringList& arguments, const QString& programFolder, QTextStream& out,
                     QTextStream& err);
 
-// What the arguments left once the windowing system took its own ask of a start with
-// windows. Tells `err` what is wrong and gives nothing back when they make no sense.
+// What the arguments ask of a start with windows, read before anything needs a display: the
+// windowing system's own options (-platform NAME, -reverse, ...) are left to it, and any other
+// option or argument the program does not know is refused. Tells `err` what is wrong and gives
+// nothing back when they make no sense.
 struct WindowStart {
     // The user window's caption goes to the terminal once it is on screen, and the program
     // ends: shows that an installed program starts, without anyone to close it.
     bool quitWhenShown = false;
 };
-std::optional<WindowStart> windowStart(const QStringList& arguments, QTextStream& err);
+std::optional<WindowStart> windowStart(int argc, const char* const* argv, QTextStream& err);
 
 }  // namespace mirtal::app

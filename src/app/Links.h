@@ -13,9 +13,17 @@ class LinkOpener {
     virtual void open(const QUrl& url) = 0;
 };
 
+class Messages;
+
+// Opens a page with the desktop's browser. A page that is missing, or that no program could be
+// started to show, is reported in a message box that names the page and the cause.
 class DesktopLinkOpener final : public LinkOpener {
   public:
+    explicit DesktopLinkOpener(Messages& messages) : messages_(messages) {}
     void open(const QUrl& url) override;
+
+  private:
+    Messages& messages_;
 };
 
 // The page of the web site with the given path ("/wguide.html"); the front page for "/".

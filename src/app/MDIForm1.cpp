@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolBar>
 #include <algorithm>
 #include <vector>
@@ -26,9 +27,13 @@ MDIForm1::MDIForm1(WindowSwitcher& switcher)
     setAttribute(Qt::WA_DeleteOnClose);
     area_->setObjectName(QStringLiteral("MDIClient"));
     area_->setBackground(QColor(128, 128, 255));
+    // A data window that reaches past a small main window can still be scrolled to.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     buildMenu();
     buildToolbar();
+    keepRoomForMenuAndToolbar();
     resize(1000, 720);
 
     SetDateSeparator();
@@ -102,6 +107,17 @@ void MDIForm1::buildToolbar() {
         switcher_.links().open(
             sitePage(switcher_.applicationDirectory(), QStringLiteral("/wguide.html")));
     });
+}
+
+void MDIForm1::keepRoomForMenuAndToolbar() {
+    // Narrower, the toolbar would fold its buttons into a menu and the menu bar its menus;
+    // lower, the client area would have no room to show a window's title bar between its
+    // scroll bars.
+    const int width = std::max(menuBar()->sizeHint().width(), Toolbar1->sizeHint().width());
+    const int clientHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                             2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    setMinimumSize(width,
+                   menuBar()->sizeHint().height() + Toolbar1->sizeHint().height() + clientHeight);
 }
 
 void MDIForm1::toolbarButtonClicked(const QString& key) {

@@ -28,6 +28,7 @@ class MDIForm1 : public QMainWindow {
   private:
     void buildMenu();
     void buildToolbar();
+    void keepRoomForMenuAndToolbar();
     void showManual();
 
     WindowSwitcher& switcher_;

@@ -4,8 +4,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "app/Form8.h"
+#include "app/LeastCoveringPlace.h"
 #include "app/MDIForm1.h"
 
 namespace mirtal::app {
@@ -68,7 +70,14 @@ QMdiSubWindow* WindowSwitcher::addChild(QWidget* window) {
 void WindowSwitcher::show(WindowId id, Placement placement) {
     QWidget* window = load(id);
     QWidget* frame = id == WindowId::User ? window : window->parentWidget();
-    if (id != WindowId::User && placement == Placement::FrontTopLeft) {
+    if (id == WindowId::User) {
+        centreOnScreen(*window);
+    } else if (placement == Placement::FrontTopLeft) {
+        // The corner in view: a scrolled area first goes back to where it began, or it would
+        // scroll the window away once the one before it is gone.
+        QMdiArea* area = mainWindow().area();
+        area->horizontalScrollBar()->setValue(0);
+        area->verticalScrollBar()->setValue(0);
         frame->move(0, 0);
     }
     frame->show();
@@ -122,20 +131,51 @@ void WindowSwitcher::showStartWindow() {
 
 void WindowSwitcher::showUserWindowCentred() {
     QWidget* window = load(WindowId::User);
-    window->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    centreOnScreen(*window);
     window->show();
+}
+
+void WindowSwitcher::centreOnScreen(QWidget& window) {
+    window.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
+QWidget* WindowSwitcher::dataWindowFrame() const {
+    for (const WindowRow& row : windowTable()) {
+        const QWidget* window = row.id == WindowId::User ? nullptr : loadedWindow(row.id);
+        if (window) {
+            return window->parentWidget();
+        }
+    }
+    return nullptr;
+}
+
+QWidget* WindowSwitcher::windowInUse() const {
+    if (QWidget* frame = dataWindowFrame()) {
+        return frame;
+    }
+    QWidget* user = loadedWindow(WindowId::User);
+    if (user && (!mainWindow_ || QApplication::activeWindow() != mainWindow_)) {
+        return user;
+    }
+    return mainWindow_;
 }
 
 void WindowSwitcher::showHelp(const QString& title, const QString& text) {
     if (!help_) {
         help_ = new Form8;
         help_->setAttribute(Qt::WA_DeleteOnClose);
-        addChild(help_)->show();
+        QMdiSubWindow* frame = addChild(help_);
+        // Where the person sees it whole, beside the data window rather than over it; from
+        // then on it stays where the person puts it.
+        const QWidget* dataWindow = dataWindowFrame();
+        frame->move(leastCoveringPlace(mainWindow().area()->viewport()->rect(), frame->size(),
+                                       dataWindow ? dataWindow->geometry() : QRect()));
+        frame->show();
     }
     help_->showText(title, text);
 }

@@ -51,12 +51,19 @@ class WindowSwitcher : public QObject {
     // window, which is loaded first if needed. No CloseOtherWindows here.
     void showStartWindow();
 
-    // The user window at start-up: built first, then shown centred on the screen.
+    // The user window at start-up: built first, then shown centred on the screen, as it is
+    // each time it is opened again.
     void buildUserWindow() { load(WindowId::User); }
     void showUserWindowCentred();
 
-    // Shows the help window with a window's title and text.
+    // Shows the help window with a window's title and text. Opened, it lies wholly inside the
+    // main window's client area where it covers least of the data window (at the area's
+    // top-left corner when the area is too small for it); open, it keeps its place and size.
     void showHelp(const QString& title, const QString& text);
+
+    // The window the person is working in, which a message box belongs to: the data window
+    // (its frame inside the main window), else the user window, else the main window.
+    QWidget* windowInUse() const;
 
     void closeMainWindow();
     void quit();
@@ -73,6 +80,9 @@ class WindowSwitcher : public QObject {
     QWidget* load(WindowId window);
     QMdiSubWindow* addChild(QWidget* window);
     void show(WindowId window, Placement placement);
+    static void centreOnScreen(QWidget& window);
+    // The frame of the loaded data window inside the main window, if one is loaded.
+    QWidget* dataWindowFrame() const;
 
     store::Session& session_;
     Messages& messages_;

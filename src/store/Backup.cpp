@@ -53,11 +53,17 @@ void requireDatabaseFile(const QString& file) {
     }
 }
 
-}  // namespace
-
-QString keptFileName(const ConnectionSettings& database) {
-    return database.dataSource + QStringLiteral(".bak");
+// The first of "Mirtal.mdb.bak", "Mirtal.mdb.1.bak", "Mirtal.mdb.2.bak", ... that neither a
+// file nor a journal holds: every restore keeps its own copy.
+QString unusedKeptFileName(const QString& database) {
+    QString name = database + QStringLiteral(".bak");
+    for (int n = 1; QFileInfo::exists(name) || QFileInfo::exists(journalOf(name)); ++n) {
+        name = QStringLiteral("%1.%2.bak").arg(database).arg(n);
+    }
+    return name;
 }
+
+}  // namespace
 
 void backupDatabase(const ConnectionSettings& database, const QString& target, Replace replace) {
     requireDatabaseFile(database.dataSource);
@@ -68,9 +74,9 @@ void backupDatabase(const ConnectionSettings& database, const QString& target, R
     if (replace == Replace::Never && QFileInfo::exists(target)) {
         throw ExistingFile(QStringLiteral("%1 exists already.").arg(native(target)));
     }
-    if (!QFileInfo(target).absoluteDir().exists()) {
-        throw StoreError(QStringLiteral("The folder %1 does not exist.")
-                             .arg(native(QFileInfo(target).absolutePath())));
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        throw StoreError(QStringLiteral("The folder %1 cannot be made.").arg(native(folder)));
     }
     const QString copy = unusedSiblingName(target);
     RemovedUnlessKept copyUntilDone(copy);
@@ -106,7 +112,7 @@ void backupDatabase(const ConnectionSettings& database, const QString& target, R
     copyUntilDone.keep();
 }
 
-void restoreDatabase(const ConnectionSettings& database, const QString& backup) {
+std::optional<QString> restoreDatabase(const ConnectionSettings& database, const QString& backup) {
     const QString& current = database.dataSource;
     if (!QFileInfo(backup).isFile()) {
         throw StoreError(QStringLiteral("%1 is not a file.").arg(native(backup)));
@@ -133,24 +139,25 @@ void restoreDatabase(const ConnectionSettings& database, const QString& backup) 
     checkCopy(incoming, database.password,
               QStringLiteral("%1 cannot be restored: ").arg(native(backup)));
 
+    std::optional<QString> kept;
     if (QFileInfo::exists(current)) {
         // Opening the file rolls back a write that a crash cut short, so that its journal is
         // gone before another file takes its name. A file that does not open is kept as it is.
         QString ignored;
         openKeyed(current, database.password, &ignored);
-        const QString kept = keptFileName(database);
-        const QString keptCopy = unusedSiblingName(kept);
+        const QString keptCopy = unusedSiblingName(current + QStringLiteral(".bak"));
         RemovedUnlessKept keptCopyUntilDone(keptCopy);
         copyToNewFile(current, keptCopy);
-        QFile::remove(journalOf(kept));
+        kept = unusedKeptFileName(current);
         if (QFileInfo::exists(journalOf(current))) {
-            moveIntoPlace(journalOf(current), journalOf(kept), Replace::Allowed);
+            moveIntoPlace(journalOf(current), journalOf(*kept), Replace::Never);
         }
-        moveIntoPlace(keptCopy, kept, Replace::Allowed);
+        moveIntoPlace(keptCopy, *kept, Replace::Never);
         keptCopyUntilDone.keep();
     }
     moveIntoPlace(incoming, current, Replace::Allowed);
     incomingUntilDone.keep();
+    return kept;
 }
 
 }  // namespace mirtal::store

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -68,7 +69,7 @@ TEST(CommandLine, ExportBackupAndRestoreCarryEveryRowIntoAFreshFile) {
     EXPECT_EQ(exported.code, 0);
     EXPECT_EQ(exported.err, QString());
     EXPECT_TRUE(exported.out.startsWith(QStringLiteral("Wrote 8 CSV files with ")));
-    EXPECT_TRUE(exported.out.endsWith(QStringLiteral(" rows of all 2 users to %1.\n").arg(csv)));
+    EXPECT_TRUE(exported.out.endsWith(QStringLiteral(" rows of 2 users to %1.\n").arg(csv)));
 
     const Outcome backedUp = run(home.path(), {QStringLiteral("--backup"), copy});
     EXPECT_EQ(backedUp.code, 0);
@@ -217,30 +218,176 @@ TEST(CommandLine, OnlyTheProgramsOwnOptionsKeepTheWindowsClosed) {
     }
 }
 
-// The program itself: work on the terminal starts no windowing system, so it runs where
-// there is no display at all.
-TEST(CommandLine, TheProgramDoesItsTerminalWorkWithoutADisplay) {
-    ProgramFolder home;
-    const QString program = home.dir.filePath(QStringLiteral("mirtal"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(MIRTAL_PROGRAM), program));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        env.remove(QLatin1String(name));
+// The program itself, copied beside a database of its own and run where there is no display.
+struct InstalledProgram {
+    InstalledProgram() {
+        EXPECT_TRUE(QFile::copy(QStringLiteral(MIRTAL_PROGRAM), path()));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            env.remove(QLatin1String(name));
+        }
     }
-    const QString copy = home.dir.filePath(QStringLiteral("saved.mdb"));
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, {QStringLiteral("--backup"), copy});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    EXPECT_EQ(testing::databaseDump(copy), testing::databaseDump(home.database()));
+    QString path() const { return home.dir.filePath(QStringLiteral("mirtal")); }
 
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    process.start(program, {QStringLiteral("--bogus")});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 2);
-    EXPECT_TRUE(process.readAllStandardError().contains("Unknown option 'bogus'."));
+    Outcome run(const QStringList& arguments) const {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(path(), arguments);
+        if (!process.waitForFinished(60000)) {
+            return {-1, {}, QStringLiteral("did not finish")};
+        }
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    ProgramFolder home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+};
+
+// Work on the terminal starts no windowing system, so it runs where there is no display at
+// all; and arguments the program does not know are told on the terminal before anything
+// needs one, whatever else they hold.
+TEST(CommandLine, TheProgramDoesItsTerminalWorkWithoutADisplay) {
+    const InstalledProgram program;
+    const QString copy = program.home.dir.filePath(QStringLiteral("saved.mdb"));
+    const Outcome backedUp = program.run({QStringLiteral("--backup"), copy});
+    EXPECT_EQ(backedUp.code, 0) << backedUp.err.toStdString();
+    EXPECT_EQ(testing::databaseDump(copy), testing::databaseDump(program.home.database()));
+
+    struct Case {
+        QStringList arguments;
+        QString message;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--bogus")}, QStringLiteral("Unknown option 'bogus'.")},
+        {{QStringLiteral("-x")}, QStringLiteral("Unknown option 'x'.")},
+        {{QStringLiteral("extra")}, QStringLiteral("Unexpected argument 'extra'.")},
+        {{QStringLiteral("--quit-when-shown"), QStringLiteral("extra")},
+         QStringLiteral("Unexpected argument 'extra'.")},
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--bogus")},
+         QStringLiteral("Unknown option 'bogus'.")},
+        {{QStringLiteral("-reverse"), QStringLiteral("-style=fusion"), QStringLiteral("--bogus=1")},
+         QStringLiteral("Unknown option 'bogus'.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const Outcome outcome = program.run(c.arguments);
+        EXPECT_EQ(outcome.code, 2);
+        EXPECT_EQ(outcome.out, QString());
+        EXPECT_EQ(outcome.err, QStringLiteral("mirtal: %1\nTry 'mirtal --help'.\n").arg(c.message));
+    }
+}
+
+// The windowing system's own options, with one dash or two and their values, are left to it;
+// what is left must be the program's own.
+TEST(CommandLine, AStartWithWindowsLeavesTheWindowingSystemItsOwnOptions) {
+    struct Case {
+        std::vector<const char*> argv;
+        std::optional<bool> quitWhenShown;  // nothing: refused
+    };
+    const Case cases[] = {
+        {{"mirtal"}, false},
+        {{"mirtal", "--quit-when-shown"}, true},
+        {{"mirtal", "-platform", "offscreen", "--quit-when-shown"}, true},
+        {{"mirtal", "--platform", "xcb", "-reverse", "-style", "fusion"}, false},
+        {{"mirtal", "-stylesheet=a.qss", "-qwindowgeometry", "400x300", "-widgetcount"}, false},
+        {{"mirtal", "-platform"}, std::nullopt},
+        {{"mirtal", "offscreen"}, std::nullopt},
+        {{"mirtal", "--bogus"}, std::nullopt},
+        {{"mirtal", "-reverse", "--", "x"}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.argv.back());
+        QString errText;
+        QTextStream err(&errText);
+        const std::optional<app::WindowStart> start =
+            app::windowStart(static_cast<int>(c.argv.size()), c.argv.data(), err);
+        err.flush();
+        ASSERT_EQ(start.has_value(), c.quitWhenShown.has_value()) << errText.toStdString();
+        if (start) {
+            EXPECT_EQ(start->quitWhenShown, *c.quitWhenShown);
+            EXPECT_EQ(errText, QString());
+        } else {
+            EXPECT_TRUE(errText.endsWith(QStringLiteral("Try 'mirtal --help'.\n")));
+        }
+    }
+}
+
+// Each restore keeps the database it replaces under a name of its own and says which; a
+// backup into a folder that is not there yet makes it.
+TEST(CommandLine, EveryRestoreKeepsTheDatabaseItReplacesUnderANewName) {
+    const InstalledProgram program;
+    program.home.addSampleRows();
+    QTemporaryDir work;
+    const QString copy = work.filePath(QStringLiteral("new/folder/saved.mdb"));
+    const Outcome backedUp = program.run({QStringLiteral("--backup"), copy});
+    ASSERT_EQ(backedUp.code, 0) << backedUp.err.toStdString();
+    EXPECT_EQ(backedUp.out, QStringLiteral("Wrote an encrypted copy of %1 to %2 and checked it.\n")
+                                .arg(program.home.database(), copy));
+    EXPECT_EQ(testing::databaseDump(copy), testing::databaseDump(program.home.database()));
+
+    const QString database = program.home.database();
+    for (const char* kept : {".bak", ".1.bak", ".2.bak"}) {
+        SCOPED_TRACE(kept);
+        {
+            store::Session session(program.home.path());
+            session.OpenConnection();
+            session.db().execute(QStringLiteral("Insert Into User1 Values(%1, 'Before %2')")
+                                     .arg(10 + QByteArray(kept).size())
+                                     .arg(QLatin1String(kept)));
+        }
+        const std::string before = testing::databaseDump(database);
+        const Outcome restored = program.run({QStringLiteral("--restore"), copy});
+        EXPECT_EQ(restored.code, 0) << restored.err.toStdString();
+        EXPECT_EQ(restored.out,
+                  QStringLiteral("Restored %1 as %2; the database so far is kept as %2%3.\n")
+                      .arg(copy, database, QLatin1String(kept)));
+        EXPECT_EQ(testing::databaseDump(database + QLatin1String(kept)), before);
+        EXPECT_EQ(testing::databaseDump(database), testing::databaseDump(copy));
+    }
+    EXPECT_EQ(QDir(program.home.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral("Mirtal.mdb"), QStringLiteral("Mirtal.mdb.1.bak"),
+                           QStringLiteral("Mirtal.mdb.2.bak"), QStringLiteral("Mirtal.mdb.bak"),
+                           QStringLiteral("mirtal")}));
+}
+
+// The export's summary counts the users in words a person would use.
+TEST(CommandLine, TheExportSummaryCountsTheUsers) {
+    struct Case {
+        QStringList users;
+        QStringList options;
+        QString whose;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("Ann")}, {}, QStringLiteral("of 1 user")},
+        {{QStringLiteral("Ann"), QStringLiteral("Bob")}, {}, QStringLiteral("of 2 users")},
+        {{}, {}, QStringLiteral("of 0 users")},
+        {{QStringLiteral("Ann"), QStringLiteral("Bob")},
+         {QStringLiteral("--user"), QStringLiteral("Bob")},
+         QStringLiteral("of the user Bob")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.whose.toStdString());
+        ProgramFolder home;
+        {
+            store::Session session(home.path());
+            session.OpenConnection();
+            for (qsizetype i = 0; i < c.users.size(); ++i) {
+                session.db().execute(QStringLiteral("Insert Into User1 Values(%1, '%2')")
+                                         .arg(i + 1)
+                                         .arg(c.users[i]));
+            }
+        }
+        QTemporaryDir work;
+        const QString folder = work.filePath(QStringLiteral("csv"));
+        const Outcome exported =
+            run(home.path(), QStringList{QStringLiteral("--export-csv"), folder} + c.options);
+        EXPECT_EQ(exported.code, 0) << exported.err.toStdString();
+        const QRegularExpression summary(
+            QStringLiteral("^Wrote 8 CSV files with \\d+ rows %1 to %2\\.\n$")
+                .arg(QRegularExpression::escape(c.whose), QRegularExpression::escape(folder)));
+        EXPECT_TRUE(summary.match(exported.out).hasMatch()) << exported.out.toStdString();
+    }
 }
 
 }  // namespace
