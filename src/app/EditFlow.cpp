@@ -9,8 +9,18 @@
 #include "widgets/ChoiceList.h"
 #include "widgets/DatePicker.h"
 #include "widgets/Grid.h"
+#include "widgets/NumericField.h"
 
 namespace mirtal::app {
+
+void reloadGrid(widgets::Grid& grid, const QString& format, const store::ResultSet& rows) {
+    grid.setRows(1);
+    grid.setFormatString(format);
+    if (rows.recordCount() > 0) {
+        grid.showRows(rows);
+        grid.setColWidth(1, 0);
+    }
+}
 
 RowField::RowField(int column, QLineEdit* field)
     : column(column), take([field](const QString& text) { field->setText(text); }) {}
@@ -60,6 +70,23 @@ void removePickedOrThrow(Messages& messages, const QLineEdit& keyField, const Re
 
 void removePicked(Messages& messages, const QLineEdit& keyField, const Removal& removal) {
     guarded(messages, [&] { removePickedOrThrow(messages, keyField, removal); });
+}
+
+bool readyToWrite(Messages& messages, const WriteChecks& checks) {
+    if (checks.fieldEmpty) {
+        messages.inform(checks.emptyRefusal);
+        return false;
+    }
+    if (checks.pickedKey && checks.pickedKey->text().isEmpty()) {
+        messages.inform(checks.nothingPicked);
+        return false;
+    }
+    for (widgets::NumericField* number : checks.numbers) {
+        if (!number->checkNumber()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void updatePicked(Messages& messages, const Update& update) {

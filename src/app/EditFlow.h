@@ -11,6 +11,7 @@ class QPlainTextEdit;
 
 namespace mirtal::store {
 class Database;
+class ResultSet;
 class Session;
 }  // namespace mirtal::store
 
@@ -18,6 +19,7 @@ namespace mirtal::widgets {
 class ChoiceList;
 class DatePicker;
 class Grid;
+class NumericField;
 }  // namespace mirtal::widgets
 
 // How the grid windows edit their rows, the same steps in the same order in every window: a
@@ -32,6 +34,10 @@ struct Notice {
     QString title = Messages::defaultTitle;
     Messages::Icon icon = Messages::Icon::None;
 };
+
+// Empties the grid to its column format string, then shows the rows, if any, with the key
+// column hidden. Without rows the header of the format string stays.
+void reloadGrid(widgets::Grid& grid, const QString& format, const store::ResultSet& rows);
 
 // An entry field that a picked row fills from one grid column.
 struct RowField {
@@ -56,7 +62,7 @@ bool pickRow(Messages& messages, store::Session& session, const QString& userRow
 // The removal of the picked row.
 struct Removal {
     // Shown, and nothing else done, when no row is picked.
-    Notice nothingPicked;
+    Notice nothingPicked = {QStringLiteral("No data found in this field.")};
     // Asked before anything is deleted; on No nothing happens. Empty: removed without asking.
     QString question = QStringLiteral("Confirm removal?");
     // The window's own delete statements for the picked key.
@@ -70,11 +76,24 @@ void removePicked(Messages& messages, const QLineEdit& keyField, const Removal& 
 // The same for a caller that handles a store failure itself: it is let through.
 void removePickedOrThrow(Messages& messages, const QLineEdit& keyField, const Removal& removal);
 
+// The checks before a write, in the order the windows make them, each refusal in the window's
+// own words: no entry field empty; for a write to the picked row, a row picked; every number
+// well formed (the fields show their own refusal).
+struct WriteChecks {
+    bool fieldEmpty;
+    QString emptyRefusal;
+    // The key field when the write changes the picked row, else null.
+    const QLineEdit* pickedKey = nullptr;
+    QString nothingPicked;
+    QList<widgets::NumericField*> numbers;
+};
+bool readyToWrite(Messages& messages, const WriteChecks& checks);
+
 // Updates the picked row: asks "Confirm update?", writes on Yes and reloads after Yes and No
 // alike. The window may first refuse (showing its own message) and then nothing else happens.
 // A store failure is shown.
 struct Update {
-    std::function<bool()> refused;
+    std::function<bool()> refused = nullptr;
     std::function<void()> write;
     std::function<void()> afterwards;
 };

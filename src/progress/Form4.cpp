@@ -2,21 +2,19 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "app/Clock.h"
+#include "app/EditCommands.h"
 #include "app/EditFlow.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
+#include "progress/EntryRows.h"
 #include "progress/ProgressStatements.h"
 #include "store/KeyAllocator.h"
-#include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/Grid.h"
-#include "widgets/HoverReset.h"
-#include "widgets/NavigationBar.h"
 #include "widgets/NumericField.h"
 
 namespace mirtal::progress {
@@ -43,13 +41,8 @@ Form4::Form4(app::WindowSwitcher& switcher)
 }
 
 void Form4::RefreshData() {
-    MSHFlexGrid1->setRows(1);
-    MSHFlexGrid1->setFormatString(gridFormat);
-    const store::ResultSet rs = db().select(statements::progressEntriesOfUser(user()));
-    if (rs.recordCount() > 0) {
-        MSHFlexGrid1->showRows(rs);
-        MSHFlexGrid1->setColWidth(1, 0);
-    }
+    app::reloadGrid(*MSHFlexGrid1, gridFormat,
+                    db().select(statements::progressEntriesOfUser(user())));
 }
 
 void Form4::ClearData() {
@@ -69,8 +62,7 @@ store::Database& Form4::db() {
 
 void Form4::fillMoraleList() {
     CmbMorale->clear();
-    store::ResultSet rs = db().select(statements::moraleChoices());
-    for (; !rs.eof(); rs.moveNext()) {
+    for (store::ResultSet rs = db().select(statements::moraleChoices()); !rs.eof(); rs.moveNext()) {
         CmbMorale->addItem(rs.field(u"MealName").toString());
     }
 }
@@ -80,65 +72,49 @@ bool Form4::fieldsAreEmpty() const {
 }
 
 void Form4::submit() {
+    if (!measuresReady(switcher_.messages(), fieldsAreEmpty(),
+                       QStringLiteral("Unable to submit. Please check the empty field/s."), nullptr,
+                       TxtPulse, TxtWeight)) {
+        return;
+    }
     app::Messages& messages = switcher_.messages();
-    if (fieldsAreEmpty()) {
-        messages.inform(QStringLiteral("Unable to submit. Please check the empty field/s."));
-        return;
-    }
-    if (!widgets::checkNumbers({TxtPulse, TxtWeight})) {
-        return;
-    }
     app::guarded(messages, [&] {
-        store::Database& db = this->db();
-        if (app::refuseTakenDay(messages, db,
-                                statements::progressEntryOfDay(user(), DTPicker1->date()),
+        const QDate day = DTPicker1->date();
+        if (app::refuseTakenDay(messages, db(), statements::progressEntryOfDay(user(), day),
                                 oneEntryPerDay)) {
             return;
         }
-        const qint64 key = store::nextKey(db, statements::lastProgressKey());
-        db.execute(statements::insertProgressEntry(key, user(), DTPicker1->date(), TxtPulse->text(),
-                                                   TxtWeight->text(), CmbMorale->text()));
+        const qint64 key = store::nextKey(db(), statements::lastProgressKey());
+        db().execute(statements::insertProgressEntry(key, user(), day, TxtPulse->text(),
+                                                     TxtWeight->text(), CmbMorale->text()));
         RefreshData();
     });
 }
 
 void Form4::update() {
-    app::Messages& messages = switcher_.messages();
-    if (fieldsAreEmpty()) {
-        messages.inform(QStringLiteral("Unable to update. Please check the empty field/s."));
+    if (!measuresReady(switcher_.messages(), fieldsAreEmpty(),
+                       QStringLiteral("Unable to update. Please check the empty field/s."),
+                       TxtHidID, TxtPulse, TxtWeight)) {
         return;
     }
-    if (TxtHidID->text().isEmpty()) {
-        messages.inform(QStringLiteral("You need to select the data."));
-        return;
-    }
-    if (!widgets::checkNumbers({TxtPulse, TxtWeight})) {
-        return;
-    }
-    app::updatePicked(messages,
-                      {.refused =
-                           [&] {
-                               // Moving an entry onto a day that holds another would leave two
-                               // entries for one day.
-                               return app::refuseDayOfAnotherEntry(
-                                   messages, db(),
-                                   statements::progressKeysOfDay(user(), DTPicker1->date()),
-                                   TxtHidID->text(), oneEntryPerDay);
-                           },
-                       .write =
-                           [&] {
-                               db().execute(statements::updateProgressEntry(
-                                   TxtHidID->text(), user(), DTPicker1->date(), TxtPulse->text(),
-                                   TxtWeight->text(), CmbMorale->text()));
-                           },
-                       .afterwards = [this] { RefreshData(); }});
+    const auto refused = [this] {
+        // Moving an entry onto a day that holds another would leave two entries for one day.
+        return app::refuseDayOfAnotherEntry(
+            switcher_.messages(), db(), statements::progressKeysOfDay(user(), DTPicker1->date()),
+            TxtHidID->text(), oneEntryPerDay);
+    };
+    const auto write = [this] {
+        db().execute(statements::updateProgressEntry(TxtHidID->text(), user(), DTPicker1->date(),
+                                                     TxtPulse->text(), TxtWeight->text(),
+                                                     CmbMorale->text()));
+    };
+    app::updatePicked(switcher_.messages(), {refused, write, [this] { RefreshData(); }});
 }
 
 void Form4::remove() {
     app::removePicked(switcher_.messages(), *TxtHidID,
-                      {.nothingPicked = {QStringLiteral("No data found in this field.")},
-                       .deleteRow =
-                           [&](const QString& key) {
+                      {.deleteRow =
+                           [this](const QString& key) {
                                db().execute(statements::deleteProgressEntry(key, user()));
                            },
                        .afterwards =
@@ -155,74 +131,25 @@ void Form4::pickRow() {
 }
 
 void Form4::buildControls() {
-    Label1 = frame_.Label1;
-    LabelUser = frame_.LabelUser;
-    CmdHelp = frame_.CmdHelp;
-    // The commands stand in one column under Help.
-    const int rightColumn = CmdHelp->x();
-
-    const auto caption = [this](const char* name, const char* text, int x, int y) {
-        auto* label = new QLabel(QLatin1String(text), this);
-        label->setObjectName(QLatin1String(name));
-        label->setGeometry(x, y, 64, 28);
-        return label;
-    };
-    Label10 = caption("Label10", "Date:", 40, 84);
-    DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), this);
-    DTPicker1->setGeometry(108, 84, 130, 28);
-    Label3 = caption("Label3", "Morale:", 270, 84);
-    CmbMorale = new widgets::ChoiceList(QStringLiteral("CmbMorale"), this);
-    CmbMorale->setGeometry(338, 84, 150, 28);
-
-    const auto refuse = switcher_.messages().refusal();
-    Label2 = caption("Label2", "Pulse:", 40, 124);
-    TxtPulse = new widgets::NumericField(QStringLiteral("TxtPulse"), QStringLiteral("Pulse"),
-                                         refuse, this);
-    TxtPulse->setGeometry(108, 124, 130, 28);
-    Label4 = caption("Label4", "Weight:", 270, 124);
-    TxtWeight = new widgets::NumericField(QStringLiteral("TxtWeight"), QStringLiteral("Weight"),
-                                          refuse, this);
-    TxtWeight->setGeometry(338, 124, 150, 28);
-
+    EntryRows rows(this, 64, 150);
+    std::tie(Label10, DTPicker1) =
+        rows.add<widgets::DatePicker>("Label10", "Date:", QStringLiteral("DTPicker1"));
+    std::tie(Label3, CmbMorale) =
+        rows.add<widgets::ChoiceList>("Label3", "Morale:", QStringLiteral("CmbMorale"));
+    MeasureControls{Label2,       TxtPulse, Label4,  TxtWeight, TxtHidID,
+                    MSHFlexGrid1, LblAdd,   LblEdit, LblDelete, LblClear}
+        .build(rows, frame_, "Label4", {DTPicker1, CmbMorale},
+               {.submit = [this] { submit(); },
+                .update = [this] { update(); },
+                .remove = [this] { remove(); },
+                .clear = [this] { ClearData(); },
+                .pick = [this] { pickRow(); }},
+               switcher_.messages().refusal());
     // Holds the key of the picked entry; the person never sees it.
-    TxtHidID = new QLineEdit(this);
-    TxtHidID->setObjectName(QStringLiteral("TxtHidID"));
-    TxtHidID->setReadOnly(true);
     TxtHidID->hide();
-
-    MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), this);
-    MSHFlexGrid1->setGeometry(40, 172, rightColumn - 64, frame_.barTop() - 20 - 172);
-
-    const auto command = [this, rightColumn](const char* name, const char* text, const char* shape,
-                                             int y) {
-        auto* label = new widgets::CommandLabel(QLatin1String(name), QLatin1String(text),
-                                                QLatin1String(shape), this);
-        label->setGeometry(rightColumn, y, 96, 28);
-        return label;
-    };
-    LblAdd = command("LblAdd", "&SUBMIT", "Shape10", 172);
-    LblEdit = command("LblEdit", "&UPDATE", "Shape11", 210);
-    LblDelete = command("LblDelete", "&REMOVE", "Shape12", 248);
-    LblClear = command("LblClear", "&CLEAR", "Shape13", 286);
-
-    widgets::nameByCaption(Label10, DTPicker1);
-    widgets::nameByCaption(Label3, CmbMorale);
-    widgets::nameByCaption(Label2, TxtPulse);
-    widgets::nameByCaption(Label4, TxtWeight);
-    frame_.setReadingOrder({CmdHelp, DTPicker1, CmbMorale, TxtPulse, TxtWeight, MSHFlexGrid1,
-                            LblAdd, LblEdit, LblDelete, LblClear});
-
-    widgets::HoverReset::install(this, frame_.bar->labels())
-        ->add({LblAdd, LblEdit, LblDelete, LblClear});
 
     connect(DTPicker1, &widgets::DatePicker::closeUp, this,
             [this] { app::guarded(switcher_.messages(), [this] { RefreshData(); }); });
-    connect(LblAdd, &widgets::CommandLabel::clicked, this, &Form4::submit);
-    connect(LblEdit, &widgets::CommandLabel::clicked, this, &Form4::update);
-    connect(LblDelete, &widgets::CommandLabel::clicked, this, &Form4::remove);
-    connect(LblClear, &widgets::CommandLabel::clicked, this, &Form4::ClearData);
-    connect(MSHFlexGrid1, &widgets::Grid::clicked, this, &Form4::pickRow);
-    connect(MSHFlexGrid1, &widgets::Grid::doubleClicked, this, &Form4::remove);
 }
 
 }  // namespace mirtal::progress

@@ -6,7 +6,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace mirtal::app {
 class WindowSwitcher;
@@ -36,15 +35,13 @@ class Form4 : public QWidget {
     void RefreshData();
     void ClearData();
 
-  private slots:
+  private:
+    void buildControls();
+    void fillMoraleList();
     void submit();
     void update();
     void remove();
     void pickRow();
-
-  private:
-    void buildControls();
-    void fillMoraleList();
     bool fieldsAreEmpty() const;
     // The current user's number as the statements write it.
     QString user() const;
@@ -53,23 +50,14 @@ class Form4 : public QWidget {
     app::WindowSwitcher& switcher_;
     app::DataWindowFrame frame_;
 
-    QLabel* Label1;
-    QLabel* LabelUser;
-    QLabel* Label10;
+    // The controls, by the names the window has always given them.
+    QLabel *Label10, *Label3, *Label2, *Label4;
     widgets::DatePicker* DTPicker1;
-    QLabel* Label2;
-    widgets::NumericField* TxtPulse;
-    QLabel* Label4;
-    widgets::NumericField* TxtWeight;
-    QLabel* Label3;
     widgets::ChoiceList* CmbMorale;
+    widgets::NumericField *TxtPulse, *TxtWeight;
     QLineEdit* TxtHidID;
     widgets::Grid* MSHFlexGrid1;
-    widgets::CommandLabel* LblAdd;
-    widgets::CommandLabel* LblEdit;
-    widgets::CommandLabel* LblDelete;
-    widgets::CommandLabel* LblClear;
-    QPushButton* CmdHelp;
+    widgets::CommandLabel *LblAdd, *LblEdit, *LblDelete, *LblClear;
 };
 
 }  // namespace mirtal::progress
