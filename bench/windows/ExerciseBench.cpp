@@ -15,12 +15,13 @@ namespace {
 void dailyLogRefresh(benchmark::State& state) {
     BenchProgram& program = BenchProgram::twentyYears();
     auto* log = qobject_cast<exercise::Form3*>(program.openAndPaint(app::WindowId::DailyExercise));
+    auto* day = log->findChild<widgets::DatePicker*>(QStringLiteral("DTPicker1"));
     const QDate last = program.data().lastDay;
     int back = 0;
     for (auto _ : state) {
         state.PauseTiming();
         // A day of the last few years each time, as a person looks back through the log.
-        log->DTPicker1->setDate(last.addDays(-(back++ % 1500)));
+        day->setDate(last.addDays(-(back++ % 1500)));
         state.ResumeTiming();
         log->RefreshData();
     }
