@@ -4,17 +4,16 @@
 
 namespace mirtal::exercise {
 
+const QStringList& intensities() {
+    static const QStringList names{QStringLiteral("Light"), QStringLiteral("Moderate"),
+                                   QStringLiteral("Difficult")};
+    return names;
+}
+
 int pointsPerTime(const QString& intensity) {
-    if (intensity == u"Light") {
-        return 1;
-    }
-    if (intensity == u"Moderate") {
-        return 3;
-    }
-    if (intensity == u"Difficult") {
-        return 5;
-    }
-    return 0;
+    static const int points[] = {1, 3, 5};
+    const qsizetype which = intensities().indexOf(intensity);
+    return which < 0 ? 0 : points[which];
 }
 
 qint64 wholePoints(const QString& display) {

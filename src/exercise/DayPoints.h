@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace mirtal::exercise {
+
+// The intensities a catalogue exercise can be given, lightest first.
+const QStringList& intensities();
 
 // What one performance of an exercise of this intensity earns: "Light" 1, "Moderate" 3,
 // "Difficult" 5. The rest day ("No Workout") and any other text earn nothing per time.

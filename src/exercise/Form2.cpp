@@ -6,9 +6,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/EditCommands.h"
+#include "app/EditFlow.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
+#include "exercise/DayPoints.h"
+#include "exercise/ExerciseStatements.h"
 #include "store/KeyAllocator.h"
+#include "store/Vocabulary.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
@@ -19,12 +24,6 @@
 
 namespace mirtal::exercise {
 
-namespace {
-
-const QString restDayIntensity = QStringLiteral("No Workout");
-
-}  // namespace
-
 Form2::Form2(app::WindowSwitcher& switcher)
     : switcher_(switcher),
       frame_(this, switcher, app::WindowId::ExerciseCatalogue, QSize(760, 560)) {
@@ -33,17 +32,14 @@ Form2::Form2(app::WindowSwitcher& switcher)
     // Load.
     frame_.loadCurrentUser();
     CmbIntensity->clear();
-    CmbIntensity->addItem(QStringLiteral("Light"));
-    CmbIntensity->addItem(QStringLiteral("Moderate"));
-    CmbIntensity->addItem(QStringLiteral("Difficult"));
+    for (const QString& intensity : intensities()) {
+        CmbIntensity->addItem(intensity);
+    }
     app::guarded(switcher_.messages(), [this] { RefreshData(); });
 }
 
 void Form2::RefreshData() {
-    const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral(
-            "  Select SEID, ExerciseName, Intensity, Description From SetExercise Where UserID=") +
-        switcher_.session().userIdText() + QStringLiteral(" Order By ExerciseName"));
+    const store::ResultSet rs = db().select(statements::catalogueOfUser(user()));
     if (rs.recordCount() > 0) {
         MSHFlexGrid1->showRows(rs);
         MSHFlexGrid1->setColWidth(0, widgets::twips(250));
@@ -55,6 +51,14 @@ void Form2::ClearData() {
     TxtName->clear();
     CmbIntensity->setText(QString());
     TxtDescription->clear();
+}
+
+QString Form2::user() const {
+    return switcher_.session().userIdText();
+}
+
+store::Database& Form2::db() {
+    return switcher_.session().db();
 }
 
 void Form2::replaceApostrophes() {
@@ -69,26 +73,17 @@ void Form2::addExercise() {
         return;
     }
     app::guarded(messages, [&] {
-        store::Database& db = switcher_.session().db();
-        const QString user = switcher_.session().userIdText();
+        store::Database& db = this->db();
         // The rest-day row comes with the first exercise; both are kept or neither.
         db.inTransaction([&] {
-            qint64 key = store::nextKey(db, QStringLiteral("  Select Max(SEID) From SetExercise"));
+            qint64 key = store::nextKey(db, statements::lastExerciseKey());
             replaceApostrophes();
-            const store::ResultSet restDay =
-                db.select(QStringLiteral("  Select SEID, Intensity From SetExercise Where "
-                                         "Intensity='No Workout' And UserID=") +
-                          user);
-            if (restDay.recordCount() == 0) {
-                db.execute(QStringLiteral("Insert Into SetExercise Values(") +
-                           QString::number(key) + QStringLiteral(", ") + user +
-                           QStringLiteral(", 'NULL', 'No Workout', 'I rested today.')"));
+            if (db.select(statements::restDayRowOfUser(user())).recordCount() == 0) {
+                db.execute(statements::insertRestDayRow(key, user()));
                 ++key;
             }
-            db.execute(QStringLiteral("Insert Into SetExercise Values(") + QString::number(key) +
-                       QStringLiteral(", ") + user + QStringLiteral(", '") + TxtName->text() +
-                       QStringLiteral("', '") + CmbIntensity->text() + QStringLiteral("', '") +
-                       TxtDescription->toPlainText() + QStringLiteral("')"));
+            db.execute(statements::insertExercise(
+                key, user(), TxtName->text(), CmbIntensity->text(), TxtDescription->toPlainText()));
         });
         ClearData();
         messages.inform(QStringLiteral("Exercise has been added."));
@@ -97,75 +92,49 @@ void Form2::addExercise() {
 }
 
 void Form2::updateExercise() {
-    app::Messages& messages = switcher_.messages();
     if (CmbIntensity->text().isEmpty() || TxtName->text().isEmpty() || TxtHidID->text().isEmpty()) {
-        messages.inform(QStringLiteral("Please select data in table."));
+        switcher_.messages().inform(QStringLiteral("Please select data in table."));
         return;
     }
-    app::guarded(messages, [&] {
-        if (messages.ask(QStringLiteral("Confirm update?"))) {
-            replaceApostrophes();
-            switcher_.session().db().execute(
-                QStringLiteral(" Update SetExercise Set") + QStringLiteral(" ExerciseName='") +
-                TxtName->text() + QStringLiteral("', Intensity='") + CmbIntensity->text() +
-                QStringLiteral("', Description='") + TxtDescription->toPlainText() +
-                QStringLiteral("'") + QStringLiteral(" Where SEID=") + TxtHidID->text() +
-                QStringLiteral(" And UserID=") + switcher_.session().userIdText());
-        }
-        RefreshData();
-    });
+    const auto write = [this] {
+        replaceApostrophes();
+        db().execute(statements::updateExercise(TxtHidID->text(), user(), TxtName->text(),
+                                                CmbIntensity->text(),
+                                                TxtDescription->toPlainText()));
+    };
+    app::updatePicked(switcher_.messages(),
+                      {.write = write, .afterwards = [this] { RefreshData(); }});
 }
 
 void Form2::removeExercise() {
-    app::Messages& messages = switcher_.messages();
-    if (TxtHidID->text().isEmpty()) {
-        messages.inform(QStringLiteral("No data found in this field."));
-        return;
-    }
-    if (!messages.ask(QStringLiteral("Confirm removal?"))) {
-        return;
-    }
-    app::guarded(messages, [this] {
-        store::Database& db = switcher_.session().db();
-        const QString where =
-            TxtHidID->text() + QStringLiteral(" And UserID=") + switcher_.session().userIdText();
-        // The exercise's daily entries go first and with it, so that no entry outlives it and
-        // a failure halfway removes neither.
+    // The exercise's daily entries go first and with it, so that no entry outlives it and a
+    // failure halfway removes neither.
+    const auto removeWithEntries = [this](const QString& key) {
+        store::Database& db = this->db();
         db.inTransaction([&] {
-            db.execute(QStringLiteral("Delete From Exercise Where SEID=") + where);
-            db.execute(QStringLiteral("Delete From SetExercise Where SEID=") + where);
+            db.execute(statements::deleteEntriesOfExercise(key, user()));
+            db.execute(statements::deleteExercise(key, user()));
         });
-        ClearData();
-        RefreshData();
-    });
+    };
+    app::removePicked(switcher_.messages(), *TxtHidID,
+                      {.deleteRow = removeWithEntries, .afterwards = [this] {
+                           ClearData();
+                           RefreshData();
+                       }});
 }
 
 void Form2::pickRow() {
-    app::guarded(switcher_.messages(), [this] {
-        const store::ResultSet rs = switcher_.session().db().select(
-            QStringLiteral(" Select SEID from SetExercise Where UserID=") +
-            switcher_.session().userIdText());
-        if (rs.recordCount() == 0) {
-            return;
-        }
-        const int row = MSHFlexGrid1->currentGridRow();
-        TxtHidID->setText(MSHFlexGrid1->textMatrix(row, 1));
-        TxtName->setText(MSHFlexGrid1->textMatrix(row, 2));
-        CmbIntensity->setText(MSHFlexGrid1->textMatrix(row, 3));
-        TxtDescription->setPlainText(MSHFlexGrid1->textMatrix(row, 4));
-        // The rest-day row can be neither changed nor removed here.
-        if (CmbIntensity->text() == restDayIntensity) {
-            ClearData();
-            TxtHidID->clear();
-        }
-    });
+    const bool picked = app::pickRow(
+        switcher_.messages(), switcher_.session(), statements::anyExerciseOfUser(user()),
+        *MSHFlexGrid1, *TxtHidID, {{2, TxtName}, {3, CmbIntensity}, {4, TxtDescription}});
+    // The rest-day row can be neither changed nor removed here.
+    if (picked && CmbIntensity->text() == store::vocabulary::restDayIntensity) {
+        ClearData();
+        TxtHidID->clear();
+    }
 }
 
 void Form2::buildControls() {
-    Label1 = frame_.Label1;
-    LabelUser = frame_.LabelUser;
-    CmdHelp = frame_.CmdHelp;
-
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(40, 74, 680, frame_.barTop() - 18 - 74);
@@ -208,34 +177,27 @@ void Form2::buildControls() {
                             QStringLiteral("Intensity"), QStringLiteral("Description")},
                            {});
 
-    const auto command = [this](const char* name, const char* caption, const char* shape, int top) {
-        auto* label = new widgets::CommandLabel(QLatin1String(name), QLatin1String(caption),
-                                                QLatin1String(shape), Frame1);
-        label->setGeometry(568, top, 96, 28);
-        return label;
-    };
-    LblAdd = command("LblAdd", "&SUBMIT", "Shape10", 208);
-    LblEdit = command("LblEdit", "&UPDATE", "Shape11", 244);
-    LblDelete = command("LblDelete", "&REMOVE", "Shape12", 280);
-    LblClear = command("LblClear", "&CLEAR", "Shape13", 316);
+    const auto commands = app::EditCommands::build(Frame1, QPoint(568, 208), 36);
+    LblAdd = commands.add;
+    LblEdit = commands.edit;
+    LblDelete = commands.remove;
+    LblClear = commands.clear;
 
     widgets::nameByCaption(Label2, TxtName);
     widgets::nameByCaption(Label3, CmbIntensity);
     widgets::nameByCaption(lblDescription, TxtDescription);
-    frame_.setReadingOrder({CmdHelp, TxtName, CmbIntensity, TxtDescription, MSHFlexGrid1, LblAdd,
-                            LblEdit, LblDelete, LblClear});
+    frame_.setReadingOrder({frame_.CmdHelp, TxtName, CmbIntensity, TxtDescription, MSHFlexGrid1,
+                            LblAdd, LblEdit, LblDelete, LblClear});
 
     // The frame, not the window, puts every label of the window back to rest.
-    widgets::HoverReset::install(Frame1, frame_.bar->labels())
-        ->add({LblAdd, LblEdit, LblDelete, LblClear});
+    widgets::HoverReset::install(Frame1, frame_.bar->labels())->add(commands.all());
 
-    connect(LblAdd, &widgets::CommandLabel::clicked, this, &Form2::addExercise);
-    connect(LblEdit, &widgets::CommandLabel::clicked, this, &Form2::updateExercise);
-    connect(LblDelete, &widgets::CommandLabel::clicked, this, &Form2::removeExercise);
-    connect(LblClear, &widgets::CommandLabel::clicked, this, &Form2::ClearData);
-    connect(MSHFlexGrid1, &widgets::Grid::clicked, this, &Form2::pickRow);
-    // The click before a double-click has picked the row.
-    connect(MSHFlexGrid1, &widgets::Grid::doubleClicked, this, &Form2::removeExercise);
+    app::connectEdits(commands, *MSHFlexGrid1, this,
+                      {.submit = [this] { addExercise(); },
+                       .update = [this] { updateExercise(); },
+                       .remove = [this] { removeExercise(); },
+                       .clear = [this] { ClearData(); },
+                       .pick = [this] { pickRow(); }});
 }
 
 }  // namespace mirtal::exercise

@@ -8,10 +8,13 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace mirtal::app {
 class WindowSwitcher;
+}
+
+namespace mirtal::store {
+class Database;
 }
 
 namespace mirtal::widgets {
@@ -34,37 +37,29 @@ class Form2 : public QWidget {
     // Empties the entry fields; the picked key stays.
     void ClearData();
 
-    QLabel* Label1;
-    QLabel* LabelUser;
-    QPushButton* CmdHelp;
-    QGroupBox* Frame1;
-    QLineEdit* TxtHidID;
-    QLabel* Label2;
-    QLineEdit* TxtName;
-    QLabel* Label3;
-    widgets::ChoiceList* CmbIntensity;
-    QLabel* lblDescription;
-    QPlainTextEdit* TxtDescription;
-    widgets::Grid* MSHFlexGrid1;
-    widgets::CommandLabel* LblAdd;
-    widgets::CommandLabel* LblEdit;
-    widgets::CommandLabel* LblDelete;
-    widgets::CommandLabel* LblClear;
-
-  private slots:
+  private:
+    void buildControls();
     void addExercise();
     void updateExercise();
     void removeExercise();
     void pickRow();
-
-  private:
-    void buildControls();
+    QString user() const;
+    store::Database& db();
     // Names and descriptions are written between single quotes, so their apostrophes become
     // backquotes, in the fields too.
     void replaceApostrophes();
 
     app::WindowSwitcher& switcher_;
     app::DataWindowFrame frame_;
+
+    // The controls, by the names the window has always given them.
+    QGroupBox* Frame1;
+    QLineEdit *TxtHidID, *TxtName;
+    QLabel *Label2, *Label3, *lblDescription;
+    widgets::ChoiceList* CmbIntensity;
+    QPlainTextEdit* TxtDescription;
+    widgets::Grid* MSHFlexGrid1;
+    widgets::CommandLabel *LblAdd, *LblEdit, *LblDelete, *LblClear;
 };
 
 }  // namespace mirtal::exercise

@@ -13,12 +13,14 @@
 #include <utility>
 
 #include "app/Clock.h"
+#include "app/EditFlow.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "exercise/CountSteps.h"
 #include "exercise/DayPoints.h"
-#include "store/DateText.h"
+#include "exercise/ExerciseStatements.h"
 #include "store/KeyAllocator.h"
+#include "store/Vocabulary.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/CellOverlay.h"
 #include "widgets/CommandLabel.h"
@@ -35,11 +37,8 @@ namespace mirtal::exercise {
 namespace {
 
 constexpr int timesColumn = 5;
-const QString restDayIntensity = QStringLiteral("No Workout");
 const QString gridFormat =
     QStringLiteral("|EID |ID|Intensity    |Exercise Name  |Times|Description               ");
-const QString noEntryPicked = QStringLiteral("No data found in this field.");
-const QString adminMessage = QStringLiteral("Contact with your adminsistrator.");
 
 // Whether the editor's text stands for the number the cell shows: "5." for "5" as well.
 bool sameNumber(const QString& edited, const QString& shown) {
@@ -62,19 +61,25 @@ Form3::Form3(app::WindowSwitcher& switcher)
     // The lists are filled once: exercises added to the catalogue show up when the window is
     // opened again.
     app::guarded(messages, [this] {
-        fillList(ListLight, QStringLiteral("Light"));
-        fillList(ListModerate, QStringLiteral("Moderate"));
-        fillList(ListDifficult, QStringLiteral("Difficult"));
+        const QStringList& names = intensities();
+        fillList(ListLight, names[0]);
+        fillList(ListModerate, names[1]);
+        fillList(ListDifficult, names[2]);
     });
+}
+
+QString Form3::user() const {
+    return switcher_.session().userIdText();
+}
+
+store::Database& Form3::db() {
+    return switcher_.session().db();
 }
 
 void Form3::fillList(widgets::ItemList* list, const QString& intensity) {
     list->clear();
-    store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select SEID, ExerciseName, Intensity, Description From SetExercise "
-                       "Where Intensity ='") +
-        intensity + QStringLiteral("' And UserID=") + switcher_.session().userIdText());
-    for (; !rs.eof(); rs.moveNext()) {
+    for (store::ResultSet rs = db().select(statements::exercisesOfIntensity(user(), intensity));
+         !rs.eof(); rs.moveNext()) {
         list->addEntry(rs.field(u"ExerciseName").toString(), rs.field(u"SEID"));
     }
 }
@@ -88,12 +93,7 @@ void Form3::RefreshData() {
         MSHFlexGrid1->setRows(1);
         MSHFlexGrid1->setFormatString(gridFormat);
     }
-    const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select b.EID, a.SEID as [ID], a.Intensity, a.ExerciseName,  "
-                       "b.ExerciseTimes as [Times], a.Description From SetExercise a, Exercise "
-                       "b Where a.SEID=b.SEID And a.UserID=") +
-        switcher_.session().userIdText() + QStringLiteral(" And b.ExcerciseDate=") +
-        store::DateText::dayLiteral(DTPicker1->date()));
+    const store::ResultSet rs = db().select(statements::entriesOfDay(user(), DTPicker1->date()));
     if (rs.recordCount() > 0) {
         {
             const QSignalBlocker quiet(MSHFlexGrid1);
@@ -102,7 +102,8 @@ void Form3::RefreshData() {
         showPoints(rs);
         ChkNoExercise->setChecked(false);
         ChkNoExercise->setEnabled(false);
-        if (rs.recordCount() == 1 && rs.field(u"Intensity").toString() == restDayIntensity) {
+        if (rs.recordCount() == 1 &&
+            rs.field(u"Intensity").toString() == store::vocabulary::restDayIntensity) {
             // A rest day counts -1, so that it stands out in the report.
             TxtTotal->setText(pointsText(rs.field(u"Times").toDouble() - 1));
             TxtHidID->setText(rs.field(u"EID").toString());
@@ -126,11 +127,9 @@ void Form3::showPoints(store::ResultSet rows) {
     for (QLineEdit* display : displays) {
         display->setText(QStringLiteral("0"));
     }
-    const QStringList intensities{QStringLiteral("Light"), QStringLiteral("Moderate"),
-                                  QStringLiteral("Difficult")};
     for (; !rows.eof(); rows.moveNext()) {
         const QString intensity = rows.field(u"Intensity").toString();
-        const qsizetype which = intensities.indexOf(intensity);
+        const qsizetype which = intensities().indexOf(intensity);
         if (which < 0) {
             continue;
         }
@@ -166,22 +165,16 @@ void Form3::chooseExercise(widgets::ItemList* list, int row) {
 }
 
 void Form3::insertEntry(const QString& seid, const QString& times, const QString& notFound) {
-    store::Database& db = switcher_.session().db();
-    const QString user = switcher_.session().userIdText();
-    const qint64 key = store::nextKey(db, QStringLiteral("  Select Max(EID) From Exercise"));
-    const store::ResultSet rs = db.select(
-        QStringLiteral("  Select SEID, Intensity, ExerciseName From SetExercise Where SEID =") +
-        seid + QStringLiteral(" And UserID=") + user);
+    store::Database& db = this->db();
+    const qint64 key = store::nextKey(db, statements::lastEntryKey());
+    const store::ResultSet rs = db.select(statements::exerciseOfUser(seid, user()));
     if (rs.recordCount() == 1) {
-        db.execute(QStringLiteral("Insert Into Exercise Values(") + QString::number(key) +
-                   QStringLiteral(", ") + user + QStringLiteral(", ") +
-                   rs.field(u"SEID").toString() + QStringLiteral(", '") +
-                   store::DateText::shortDate(DTPicker1->date()) + QStringLiteral("', ") + times +
-                   u')');
+        db.execute(statements::insertEntry(key, user(), rs.field(u"SEID").toString(),
+                                           DTPicker1->date(), times));
     } else if (rs.recordCount() == 0) {
         switcher_.messages().inform(notFound);
     } else {
-        switcher_.messages().inform(adminMessage);
+        switcher_.messages().inform(store::vocabulary::duplicateExerciseMessage);
     }
 }
 
@@ -200,14 +193,10 @@ void Form3::submit() {
     }
     app::guarded(messages, [&] {
         const QString seid = QString::number(*selectedExercise_);
-        const store::ResultSet taken = switcher_.session().db().select(
-            QStringLiteral("  Select EID From Exercise Where SEID =") + seid +
-            QStringLiteral(" And ExcerciseDate =") +
-            store::DateText::dayLiteral(DTPicker1->date()) + QStringLiteral(" And UserID=") +
-            switcher_.session().userIdText());
-        if (taken.recordCount() > 0) {
-            messages.inform(
-                QStringLiteral("Selected exercise name is already been choosen for today's date."));
+        if (app::refuseTakenDay(
+                messages, db(), statements::entryOfExerciseOnDay(seid, DTPicker1->date(), user()),
+                QStringLiteral(
+                    "Selected exercise name is already been choosen for today's date."))) {
             return;
         }
         insertEntry(seid, TxtCount->text(),
@@ -217,17 +206,15 @@ void Form3::submit() {
 }
 
 void Form3::Test() {
-    const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select SEID, ExerciseName, Intensity, Description From SetExercise "
-                       "Where Intensity ='No Workout' And UserID=") +
-        switcher_.session().userIdText());
+    const store::ResultSet rs =
+        db().select(statements::exercisesOfIntensity(user(), store::vocabulary::restDayIntensity));
     if (rs.recordCount() == 0) {
         switcher_.messages().inform(
             QStringLiteral("Please add at least one exercise in the list before starting."));
         return;
     }
     if (rs.recordCount() > 1) {
-        switcher_.messages().inform(adminMessage);
+        switcher_.messages().inform(store::vocabulary::duplicateExerciseMessage);
         return;
     }
     // The rest day is stored on its own: the exercise chosen in the lists stays chosen.
@@ -237,14 +224,16 @@ void Form3::Test() {
 }
 
 void Form3::RemoveChk() {
-    if (TxtHidID->text().isEmpty()) {
-        switcher_.messages().inform(noEntryPicked);
-        return;
-    }
-    switcher_.session().db().execute(QStringLiteral(" Delete From Exercise Where EID=") +
-                                     TxtHidID->text() + QStringLiteral(" And UserID=") +
-                                     switcher_.session().userIdText());
-    RefreshData();
+    // Unchecking the box is the question: the rest-day entry goes without another. A store
+    // failure goes to the box's handler, which shows the day as it is stored again.
+    app::removePickedOrThrow(switcher_.messages(), *TxtHidID,
+                             {.question = QString(),
+                              .deleteRow = [this](const QString& key) { deleteEntry(key); },
+                              .afterwards = [this] { RefreshData(); }});
+}
+
+void Form3::deleteEntry(const QString& key) {
+    db().execute(statements::deleteEntry(key, user()));
 }
 
 void Form3::restDayBoxToggled(bool checked) {
@@ -262,24 +251,14 @@ void Form3::restDayBoxToggled(bool checked) {
 }
 
 void Form3::pickEntry(int row) {
-    TxtHidID->setText(MSHFlexGrid1->textMatrix(row, 1));
+    app::pickKey(*MSHFlexGrid1, row, *TxtHidID);
 }
 
 void Form3::removeEntry() {
-    app::Messages& messages = switcher_.messages();
-    if (TxtHidID->text().isEmpty()) {
-        messages.inform(noEntryPicked);
-        return;
-    }
-    if (!messages.ask(QStringLiteral("Confirm removal?"))) {
-        return;
-    }
-    app::guarded(messages, [this] {
-        switcher_.session().db().execute(QStringLiteral(" Delete From Exercise Where EID=") +
-                                         TxtHidID->text() + QStringLiteral(" And UserID=") +
-                                         switcher_.session().userIdText());
-        RefreshData();
-    });
+    // The removed key stays in TxtHidID.
+    app::removePicked(switcher_.messages(), *TxtHidID,
+                      {.deleteRow = [this](const QString& key) { deleteEntry(key); },
+                       .afterwards = [this] { RefreshData(); }});
 }
 
 void Form3::enterCell(int row, int col) {
@@ -321,13 +300,9 @@ void Form3::timesKeyReleased() {
         return;
     }
     app::guarded(messages, [this] {
-        store::Database& db = switcher_.session().db();
-        const store::ResultSet rs =
-            db.select(QStringLiteral("Select EID  From Exercise Where EID=") + TxtHidID->text());
-        if (rs.recordCount() == 1) {
-            db.execute(QStringLiteral(" Update Exercise Set") + QStringLiteral(" ExerciseTimes='") +
-                       txtMark->text() + u'\'' + QStringLiteral(" Where EID=") + TxtHidID->text() +
-                       QStringLiteral(" And UserID=") + switcher_.session().userIdText());
+        store::Database& db = this->db();
+        if (db.select(statements::entryByKey(TxtHidID->text())).recordCount() == 1) {
+            db.execute(statements::updateEntryTimes(TxtHidID->text(), user(), txtMark->text()));
         }
         RefreshData();
     });
@@ -344,9 +319,6 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form3::buildControls() {
-    Label1 = frame_.Label1;
-    LabelUser = frame_.LabelUser;
-    CmdHelp = frame_.CmdHelp;
     const auto label = [](const char* name, const char* caption, QWidget* parent) {
         auto* created = new QLabel(QString::fromUtf8(caption), parent);
         created->setObjectName(QLatin1String(name));
@@ -452,7 +424,7 @@ void Form3::buildControls() {
     CmdDown->setAccessibleName(QStringLiteral("Down"));
     // The editor of "Times" stands over the grid and is reached from it.
     txtMark->setAccessibleName(MSHFlexGrid1->textMatrix(0, timesColumn));
-    frame_.setReadingOrder({CmdHelp, DTPicker1, ChkNoExercise, ListLight, ListModerate,
+    frame_.setReadingOrder({frame_.CmdHelp, DTPicker1, ChkNoExercise, ListLight, ListModerate,
                             ListDifficult, TxtCount, CmdUp, CmdDown, LblOK, MSHFlexGrid1, txtMark,
                             TxtLight, TxtModerate, TxtDifficult, TxtTotal});
 

@@ -16,8 +16,9 @@ class WindowSwitcher;
 }
 
 namespace mirtal::store {
+class Database;
 class ResultSet;
-}
+}  // namespace mirtal::store
 
 namespace mirtal::widgets {
 class CommandLabel;
@@ -43,50 +44,21 @@ class Form3 : public QWidget {
     // Deletes the picked entry; the rest-day box does it when it is unchecked.
     void RemoveChk();
 
-    QLabel* Label1;
-    QLabel* LabelUser;
-    QPushButton* CmdHelp;
-    QLabel* Label10;
-    widgets::DatePicker* DTPicker1;
-    QCheckBox* ChkNoExercise;
-    QGroupBox* Frame2;
-    QLabel* Label3;
-    widgets::ItemList* ListLight;
-    QLabel* Label7;
-    widgets::ItemList* ListModerate;
-    QLabel* Label9;
-    widgets::ItemList* ListDifficult;
-    QLabel* Label2;
-    widgets::NumericField* TxtCount;
-    QPushButton* CmdUp;
-    QPushButton* CmdDown;
-    widgets::CommandLabel* LblOK;
-    QLineEdit* TxtHidID;
-    widgets::NumericField* txtMark;
-    widgets::Grid* MSHFlexGrid1;
-    QGroupBox* Frame1;
-    QLabel* Label11;
-    QLineEdit* TxtLight;
-    QLabel* Label12;
-    QLineEdit* TxtModerate;
-    QLabel* Label14;
-    QLineEdit* TxtDifficult;
-    QLabel* Label15;
-    QLineEdit* TxtTotal;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private slots:
+  private:
     void chooseExercise(widgets::ItemList* list, int row);
     void submit();
     void restDayBoxToggled(bool checked);
     void pickEntry(int row);
     void removeEntry();
+    void deleteEntry(const QString& key);
     void enterCell(int row, int col);
     void timesKeyReleased();
+    QString user() const;
+    store::Database& db();
 
-  private:
     // Who changed the rest-day box: the program while it shows a day, the person once the box
     // has the focus.
     enum class BoxChange { Program, User };
@@ -108,6 +80,20 @@ class Form3 : public QWidget {
     // The EID of the entry whose "Times" the editor stands over.
     QString timesEntry_;
     BoxChange boxChange_ = BoxChange::Program;
+
+    // The controls, by the names the window has always given them.
+    QLabel *Label10, *Label3, *Label7, *Label9, *Label2;
+    widgets::DatePicker* DTPicker1;
+    QCheckBox* ChkNoExercise;
+    QGroupBox *Frame2, *Frame1;
+    widgets::ItemList *ListLight, *ListModerate, *ListDifficult;
+    widgets::NumericField *TxtCount, *txtMark;
+    QPushButton *CmdUp, *CmdDown;
+    widgets::CommandLabel* LblOK;
+    QLineEdit* TxtHidID;
+    widgets::Grid* MSHFlexGrid1;
+    QLabel *Label11, *Label12, *Label14, *Label15;
+    QLineEdit *TxtLight, *TxtModerate, *TxtDifficult, *TxtTotal;
 };
 
 }  // namespace mirtal::exercise

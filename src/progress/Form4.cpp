@@ -2,20 +2,19 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "app/Clock.h"
+#include "app/EditCommands.h"
+#include "app/EditFlow.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
-#include "store/DateText.h"
+#include "progress/EntryRows.h"
+#include "progress/ProgressStatements.h"
 #include "store/KeyAllocator.h"
-#include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/Grid.h"
-#include "widgets/HoverReset.h"
-#include "widgets/NavigationBar.h"
 #include "widgets/NumericField.h"
 
 namespace mirtal::progress {
@@ -42,16 +41,8 @@ Form4::Form4(app::WindowSwitcher& switcher)
 }
 
 void Form4::RefreshData() {
-    MSHFlexGrid1->setRows(1);
-    MSHFlexGrid1->setFormatString(gridFormat);
-    const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select PWID, format(Date1,'yyyy/MM/dd') as [Date], Pulse, Weight, "
-                       "Morale From PulseWeight Where UserID=") +
-        switcher_.session().userIdText() + QStringLiteral(" Order By Cdate(Date1)"));
-    if (rs.recordCount() > 0) {
-        MSHFlexGrid1->showRows(rs);
-        MSHFlexGrid1->setColWidth(1, 0);
-    }
+    app::reloadGrid(*MSHFlexGrid1, gridFormat,
+                    db().select(statements::progressEntriesOfUser(user())));
 }
 
 void Form4::ClearData() {
@@ -61,11 +52,17 @@ void Form4::ClearData() {
     CmbMorale->setText(QString());
 }
 
+QString Form4::user() const {
+    return switcher_.session().userIdText();
+}
+
+store::Database& Form4::db() {
+    return switcher_.session().db();
+}
+
 void Form4::fillMoraleList() {
     CmbMorale->clear();
-    store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select MID, MealName From SetMealPoint Where SubID=8"));
-    for (; !rs.eof(); rs.moveNext()) {
+    for (store::ResultSet rs = db().select(statements::moraleChoices()); !rs.eof(); rs.moveNext()) {
         CmbMorale->addItem(rs.field(u"MealName").toString());
     }
 }
@@ -75,187 +72,84 @@ bool Form4::fieldsAreEmpty() const {
 }
 
 void Form4::submit() {
+    if (!measuresReady(switcher_.messages(), fieldsAreEmpty(),
+                       QStringLiteral("Unable to submit. Please check the empty field/s."), nullptr,
+                       TxtPulse, TxtWeight)) {
+        return;
+    }
     app::Messages& messages = switcher_.messages();
-    if (fieldsAreEmpty()) {
-        messages.inform(QStringLiteral("Unable to submit. Please check the empty field/s."));
-        return;
-    }
-    if (!widgets::checkNumbers({TxtPulse, TxtWeight})) {
-        return;
-    }
     app::guarded(messages, [&] {
-        store::Session& session = switcher_.session();
-        store::Database& db = session.db();
-        const store::ResultSet sameDay =
-            db.select(QStringLiteral("  Select Date1 From PulseWeight Where Date1= ") +
-                      store::DateText::dayLiteral(DTPicker1->date()) +
-                      QStringLiteral(" And UserID=") + session.userIdText());
-        if (sameDay.recordCount() > 0) {
-            messages.inform(oneEntryPerDay);
+        const QDate day = DTPicker1->date();
+        if (app::refuseTakenDay(messages, db(), statements::progressEntryOfDay(user(), day),
+                                oneEntryPerDay)) {
             return;
         }
-        const qint64 key =
-            store::nextKey(db, QStringLiteral("  Select Max(PWID) From PulseWeight"));
-        db.execute(QStringLiteral("Insert Into PulseWeight Values(") + QString::number(key) +
-                   QStringLiteral(", ") + session.userIdText() + QStringLiteral(", '") +
-                   store::DateText::shortDate(DTPicker1->date()) + QStringLiteral("', ") +
-                   TxtPulse->text() + QStringLiteral(", ") + TxtWeight->text() +
-                   QStringLiteral(", '") + CmbMorale->text() + QStringLiteral("')"));
+        const qint64 key = store::nextKey(db(), statements::lastProgressKey());
+        db().execute(statements::insertProgressEntry(key, user(), day, TxtPulse->text(),
+                                                     TxtWeight->text(), CmbMorale->text()));
         RefreshData();
     });
-}
-
-bool Form4::dayTakenByAnotherEntry() {
-    store::Session& session = switcher_.session();
-    store::ResultSet rs =
-        session.db().select(QStringLiteral("  Select PWID From PulseWeight Where Date1= ") +
-                            store::DateText::dayLiteral(DTPicker1->date()) +
-                            QStringLiteral(" And UserID=") + session.userIdText());
-    for (; !rs.eof(); rs.moveNext()) {
-        if (rs.field(0).toString() != TxtHidID->text()) {
-            return true;
-        }
-    }
-    return false;
 }
 
 void Form4::update() {
-    app::Messages& messages = switcher_.messages();
-    if (fieldsAreEmpty()) {
-        messages.inform(QStringLiteral("Unable to update. Please check the empty field/s."));
+    if (!measuresReady(switcher_.messages(), fieldsAreEmpty(),
+                       QStringLiteral("Unable to update. Please check the empty field/s."),
+                       TxtHidID, TxtPulse, TxtWeight)) {
         return;
     }
-    if (TxtHidID->text().isEmpty()) {
-        messages.inform(QStringLiteral("You need to select the data."));
-        return;
-    }
-    if (!widgets::checkNumbers({TxtPulse, TxtWeight})) {
-        return;
-    }
-    app::guarded(messages, [&] {
+    const auto refused = [this] {
         // Moving an entry onto a day that holds another would leave two entries for one day.
-        if (dayTakenByAnotherEntry()) {
-            messages.inform(oneEntryPerDay);
-            return;
-        }
-        store::Session& session = switcher_.session();
-        if (messages.ask(QStringLiteral("Confirm update?"))) {
-            session.db().execute(
-                QStringLiteral(" Update PulseWeight Set") + QStringLiteral(" Date1=") +
-                store::DateText::dayLiteral(DTPicker1->date()) + QStringLiteral(", Pulse=") +
-                TxtPulse->text() + QStringLiteral(", Weight=") + TxtWeight->text() +
-                QStringLiteral(", Morale='") + CmbMorale->text() + QStringLiteral("'") +
-                QStringLiteral(" Where PWID=") + TxtHidID->text() + QStringLiteral(" And UserID=") +
-                session.userIdText());
-        }
-        RefreshData();
-    });
+        return app::refuseDayOfAnotherEntry(
+            switcher_.messages(), db(), statements::progressKeysOfDay(user(), DTPicker1->date()),
+            TxtHidID->text(), oneEntryPerDay);
+    };
+    const auto write = [this] {
+        db().execute(statements::updateProgressEntry(TxtHidID->text(), user(), DTPicker1->date(),
+                                                     TxtPulse->text(), TxtWeight->text(),
+                                                     CmbMorale->text()));
+    };
+    app::updatePicked(switcher_.messages(), {refused, write, [this] { RefreshData(); }});
 }
 
 void Form4::remove() {
-    app::Messages& messages = switcher_.messages();
-    if (TxtHidID->text().isEmpty()) {
-        messages.inform(QStringLiteral("No data found in this field."));
-        return;
-    }
-    if (!messages.ask(QStringLiteral("Confirm removal?"))) {
-        return;
-    }
-    app::guarded(messages, [this] {
-        store::Session& session = switcher_.session();
-        session.db().execute(QStringLiteral("Delete From PulseWeight Where PWID=") +
-                             TxtHidID->text() + QStringLiteral(" And UserID=") +
-                             session.userIdText());
-        ClearData();
-        RefreshData();
-    });
+    app::removePicked(switcher_.messages(), *TxtHidID,
+                      {.deleteRow =
+                           [this](const QString& key) {
+                               db().execute(statements::deleteProgressEntry(key, user()));
+                           },
+                       .afterwards =
+                           [this] {
+                               ClearData();
+                               RefreshData();
+                           }});
 }
 
 void Form4::pickRow() {
-    app::guarded(switcher_.messages(), [this] {
-        store::Session& session = switcher_.session();
-        const store::ResultSet rs = session.db().select(
-            QStringLiteral(" Select PWID from PulseWeight Where UserID=") + session.userIdText());
-        if (rs.recordCount() > 0) {
-            const int row = MSHFlexGrid1->currentGridRow();
-            TxtHidID->setText(MSHFlexGrid1->textMatrix(row, 1));
-            DTPicker1->setDateText(MSHFlexGrid1->textMatrix(row, 2));
-            TxtPulse->setText(MSHFlexGrid1->textMatrix(row, 3));
-            TxtWeight->setText(MSHFlexGrid1->textMatrix(row, 4));
-            CmbMorale->setText(MSHFlexGrid1->textMatrix(row, 5));
-        }
-    });
+    app::pickRow(switcher_.messages(), switcher_.session(),
+                 statements::anyProgressEntryOfUser(user()), *MSHFlexGrid1, *TxtHidID,
+                 {{2, DTPicker1}, {3, TxtPulse}, {4, TxtWeight}, {5, CmbMorale}});
 }
 
 void Form4::buildControls() {
-    Label1 = frame_.Label1;
-    LabelUser = frame_.LabelUser;
-    CmdHelp = frame_.CmdHelp;
-    // The commands stand in one column under Help.
-    const int rightColumn = CmdHelp->x();
-
-    const auto caption = [this](const char* name, const char* text, int x, int y) {
-        auto* label = new QLabel(QLatin1String(text), this);
-        label->setObjectName(QLatin1String(name));
-        label->setGeometry(x, y, 64, 28);
-        return label;
-    };
-    Label10 = caption("Label10", "Date:", 40, 84);
-    DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), this);
-    DTPicker1->setGeometry(108, 84, 130, 28);
-    Label3 = caption("Label3", "Morale:", 270, 84);
-    CmbMorale = new widgets::ChoiceList(QStringLiteral("CmbMorale"), this);
-    CmbMorale->setGeometry(338, 84, 150, 28);
-
-    const auto refuse = switcher_.messages().refusal();
-    Label2 = caption("Label2", "Pulse:", 40, 124);
-    TxtPulse = new widgets::NumericField(QStringLiteral("TxtPulse"), QStringLiteral("Pulse"),
-                                         refuse, this);
-    TxtPulse->setGeometry(108, 124, 130, 28);
-    Label4 = caption("Label4", "Weight:", 270, 124);
-    TxtWeight = new widgets::NumericField(QStringLiteral("TxtWeight"), QStringLiteral("Weight"),
-                                          refuse, this);
-    TxtWeight->setGeometry(338, 124, 150, 28);
-
+    EntryRows rows(this, 64, 150);
+    std::tie(Label10, DTPicker1) =
+        rows.add<widgets::DatePicker>("Label10", "Date:", QStringLiteral("DTPicker1"));
+    std::tie(Label3, CmbMorale) =
+        rows.add<widgets::ChoiceList>("Label3", "Morale:", QStringLiteral("CmbMorale"));
+    MeasureControls{Label2,       TxtPulse, Label4,  TxtWeight, TxtHidID,
+                    MSHFlexGrid1, LblAdd,   LblEdit, LblDelete, LblClear}
+        .build(rows, frame_, "Label4", {DTPicker1, CmbMorale},
+               {.submit = [this] { submit(); },
+                .update = [this] { update(); },
+                .remove = [this] { remove(); },
+                .clear = [this] { ClearData(); },
+                .pick = [this] { pickRow(); }},
+               switcher_.messages().refusal());
     // Holds the key of the picked entry; the person never sees it.
-    TxtHidID = new QLineEdit(this);
-    TxtHidID->setObjectName(QStringLiteral("TxtHidID"));
-    TxtHidID->setReadOnly(true);
     TxtHidID->hide();
-
-    MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), this);
-    MSHFlexGrid1->setGeometry(40, 172, rightColumn - 64, frame_.barTop() - 20 - 172);
-
-    const auto command = [this, rightColumn](const char* name, const char* text, const char* shape,
-                                             int y) {
-        auto* label = new widgets::CommandLabel(QLatin1String(name), QLatin1String(text),
-                                                QLatin1String(shape), this);
-        label->setGeometry(rightColumn, y, 96, 28);
-        return label;
-    };
-    LblAdd = command("LblAdd", "&SUBMIT", "Shape10", 172);
-    LblEdit = command("LblEdit", "&UPDATE", "Shape11", 210);
-    LblDelete = command("LblDelete", "&REMOVE", "Shape12", 248);
-    LblClear = command("LblClear", "&CLEAR", "Shape13", 286);
-
-    widgets::nameByCaption(Label10, DTPicker1);
-    widgets::nameByCaption(Label3, CmbMorale);
-    widgets::nameByCaption(Label2, TxtPulse);
-    widgets::nameByCaption(Label4, TxtWeight);
-    frame_.setReadingOrder({CmdHelp, DTPicker1, CmbMorale, TxtPulse, TxtWeight, MSHFlexGrid1,
-                            LblAdd, LblEdit, LblDelete, LblClear});
-
-    widgets::HoverReset::install(this, frame_.bar->labels())
-        ->add({LblAdd, LblEdit, LblDelete, LblClear});
 
     connect(DTPicker1, &widgets::DatePicker::closeUp, this,
             [this] { app::guarded(switcher_.messages(), [this] { RefreshData(); }); });
-    connect(LblAdd, &widgets::CommandLabel::clicked, this, &Form4::submit);
-    connect(LblEdit, &widgets::CommandLabel::clicked, this, &Form4::update);
-    connect(LblDelete, &widgets::CommandLabel::clicked, this, &Form4::remove);
-    connect(LblClear, &widgets::CommandLabel::clicked, this, &Form4::ClearData);
-    connect(MSHFlexGrid1, &widgets::Grid::clicked, this, &Form4::pickRow);
-    connect(MSHFlexGrid1, &widgets::Grid::doubleClicked, this, &Form4::remove);
 }
 
 }  // namespace mirtal::progress

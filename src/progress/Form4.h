@@ -6,10 +6,13 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace mirtal::app {
 class WindowSwitcher;
+}
+
+namespace mirtal::store {
+class Database;
 }
 
 namespace mirtal::widgets {
@@ -32,39 +35,29 @@ class Form4 : public QWidget {
     void RefreshData();
     void ClearData();
 
-    QLabel* Label1;
-    QLabel* LabelUser;
-    QLabel* Label10;
-    widgets::DatePicker* DTPicker1;
-    QLabel* Label2;
-    widgets::NumericField* TxtPulse;
-    QLabel* Label4;
-    widgets::NumericField* TxtWeight;
-    QLabel* Label3;
-    widgets::ChoiceList* CmbMorale;
-    QLineEdit* TxtHidID;
-    widgets::Grid* MSHFlexGrid1;
-    widgets::CommandLabel* LblAdd;
-    widgets::CommandLabel* LblEdit;
-    widgets::CommandLabel* LblDelete;
-    widgets::CommandLabel* LblClear;
-    QPushButton* CmdHelp;
-
-  private slots:
+  private:
+    void buildControls();
+    void fillMoraleList();
     void submit();
     void update();
     void remove();
     void pickRow();
-
-  private:
-    void buildControls();
-    void fillMoraleList();
     bool fieldsAreEmpty() const;
-    // Whether another entry of the user than the one picked holds the picker's day.
-    bool dayTakenByAnotherEntry();
+    // The current user's number as the statements write it.
+    QString user() const;
+    store::Database& db();
 
     app::WindowSwitcher& switcher_;
     app::DataWindowFrame frame_;
+
+    // The controls, by the names the window has always given them.
+    QLabel *Label10, *Label3, *Label2, *Label4;
+    widgets::DatePicker* DTPicker1;
+    widgets::ChoiceList* CmbMorale;
+    widgets::NumericField *TxtPulse, *TxtWeight;
+    QLineEdit* TxtHidID;
+    widgets::Grid* MSHFlexGrid1;
+    widgets::CommandLabel *LblAdd, *LblEdit, *LblDelete, *LblClear;
 };
 
 }  // namespace mirtal::progress

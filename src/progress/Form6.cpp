@@ -5,16 +5,16 @@
 #include <QPushButton>
 
 #include "app/Clock.h"
+#include "app/EditCommands.h"
+#include "app/EditFlow.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
-#include "store/DateText.h"
+#include "progress/EntryRows.h"
+#include "progress/ProgressStatements.h"
 #include "store/KeyAllocator.h"
 #include "widgets/AccessibleNames.h"
-#include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/Grid.h"
-#include "widgets/HoverReset.h"
-#include "widgets/NavigationBar.h"
 #include "widgets/NumericField.h"
 
 namespace mirtal::progress {
@@ -38,17 +38,7 @@ Form6::Form6(app::WindowSwitcher& switcher)
 }
 
 void Form6::RefreshData() {
-    MSHFlexGrid1->setRows(1);
-    MSHFlexGrid1->setFormatString(gridHeader);
-    const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select TPWID, Format(StartDate,'yyyy/MM/dd'), "
-                       "format(TargetDate,'yyyy/MM/dd'), Pulse, Weight From PulseWeightTarget "
-                       "Where UserID=") +
-        switcher_.session().userIdText());
-    if (rs.recordCount() > 0) {
-        MSHFlexGrid1->showRows(rs);
-        MSHFlexGrid1->setColWidth(1, 0);
-    }
+    app::reloadGrid(*MSHFlexGrid1, gridHeader, db().select(statements::targetsOfUser(user())));
 }
 
 void Form6::ClearData() {
@@ -57,177 +47,92 @@ void Form6::ClearData() {
     TxtWeight->clear();
 }
 
+QString Form6::user() const {
+    return switcher_.session().userIdText();
+}
+
+store::Database& Form6::db() {
+    return switcher_.session().db();
+}
+
 bool Form6::fieldsAreEmpty() const {
     return TxtWeight->text().isEmpty() || TxtPulse->text().isEmpty();
 }
 
 void Form6::submit() {
+    if (!measuresReady(switcher_.messages(), fieldsAreEmpty(),
+                       QStringLiteral("Unable to submit. Please check the empty field/s."), nullptr,
+                       TxtPulse, TxtWeight)) {
+        return;
+    }
     app::Messages& messages = switcher_.messages();
-    if (fieldsAreEmpty()) {
-        messages.inform(QStringLiteral("Unable to submit. Please check the empty field/s."));
-        return;
-    }
-    if (!widgets::checkNumbers({TxtPulse, TxtWeight})) {
-        return;
-    }
     app::guarded(messages, [&] {
-        store::Session& session = switcher_.session();
-        store::Database& db = session.db();
-        const qint64 key =
-            store::nextKey(db, QStringLiteral("  Select Max(TPWID) From PulseWeightTarget"));
-        const store::ResultSet existing =
-            db.select(QStringLiteral("  Select TPWID From PulseWeightTarget Where UserID=") +
-                      session.userIdText());
-        if (existing.recordCount() != 0) {
+        const qint64 key = store::nextKey(db(), statements::lastTargetKey());
+        // One row of goals per user: a second one is refused and the first is to be updated.
+        if (db().select(statements::targetKeyOfUser(user())).recordCount() != 0) {
             messages.inform(
                 QStringLiteral("Please select data in table, make changes and click UPDATE."));
         } else {
-            db.execute(QStringLiteral("Insert Into PulseWeightTarget Values(") +
-                       QStringLiteral(" ") + QString::number(key) + QStringLiteral(", ") +
-                       session.userIdText() + QStringLiteral(", '") +
-                       store::DateText::shortDate(DTPicker1->date()) + QStringLiteral("', '") +
-                       store::DateText::shortDate(DTPicker2->date()) + QStringLiteral("', ") +
-                       TxtPulse->text() + QStringLiteral(", ") + TxtWeight->text() +
-                       QStringLiteral(")"));
+            db().execute(statements::insertTarget(key, user(), DTPicker1->date(), DTPicker2->date(),
+                                                  TxtPulse->text(), TxtWeight->text()));
         }
         RefreshData();
     });
 }
 
 void Form6::update() {
-    app::Messages& messages = switcher_.messages();
-    if (fieldsAreEmpty()) {
-        messages.inform(QStringLiteral("Please Select data in table."));
+    if (!measuresReady(switcher_.messages(), fieldsAreEmpty(),
+                       QStringLiteral("Please Select data in table."), TxtHidID, TxtPulse,
+                       TxtWeight)) {
         return;
     }
-    if (TxtHidID->text().isEmpty()) {
-        messages.inform(QStringLiteral("You need to select the data."));
-        return;
-    }
-    if (!widgets::checkNumbers({TxtPulse, TxtWeight})) {
-        return;
-    }
-    app::guarded(messages, [&] {
-        store::Session& session = switcher_.session();
-        if (messages.ask(QStringLiteral("Confirm update?"))) {
-            session.db().execute(
-                QStringLiteral(" Update PulseWeightTarget Set") + QStringLiteral(" StartDate=#") +
-                store::DateText::dayText(DTPicker1->date()) + QStringLiteral("#, TargetDate=#") +
-                store::DateText::dayText(DTPicker2->date()) + QStringLiteral("#, Pulse=") +
-                TxtPulse->text() + QStringLiteral(", Weight=") + TxtWeight->text() +
-                QStringLiteral(" Where TPWID=") + TxtHidID->text() +
-                QStringLiteral(" And UserID=") + session.userIdText());
-        }
-        RefreshData();
-    });
+    const auto write = [this] {
+        db().execute(statements::updateTarget(TxtHidID->text(), user(), DTPicker1->date(),
+                                              DTPicker2->date(), TxtPulse->text(),
+                                              TxtWeight->text()));
+    };
+    app::updatePicked(switcher_.messages(),
+                      {.write = write, .afterwards = [this] { RefreshData(); }});
 }
 
 void Form6::remove() {
-    app::Messages& messages = switcher_.messages();
-    if (TxtHidID->text().isEmpty()) {
-        messages.inform(QStringLiteral("No data found in this field."));
-        return;
-    }
-    if (!messages.ask(QStringLiteral("Confirm removal?"))) {
-        return;
-    }
-    app::guarded(messages, [this] {
-        store::Session& session = switcher_.session();
-        session.db().execute(QStringLiteral("Delete From PulseWeightTarget Where TPWID=") +
-                             TxtHidID->text() + QStringLiteral(" And UserID=") +
-                             session.userIdText());
-        ClearData();
-        RefreshData();
-    });
+    const auto deleteTarget = [this](const QString& key) {
+        db().execute(statements::deleteTarget(key, user()));
+    };
+    app::removePicked(switcher_.messages(), *TxtHidID,
+                      {.deleteRow = deleteTarget, .afterwards = [this] {
+                           ClearData();
+                           RefreshData();
+                       }});
 }
 
 void Form6::pickRow() {
-    app::guarded(switcher_.messages(), [this] {
-        store::Session& session = switcher_.session();
-        const store::ResultSet rs = session.db().select(
-            QStringLiteral(" Select TPWID from PulseWeightTarget Where UserID=") +
-            session.userIdText());
-        if (rs.recordCount() > 0) {
-            const int row = MSHFlexGrid1->currentGridRow();
-            TxtHidID->setText(MSHFlexGrid1->textMatrix(row, 1));
-            DTPicker1->setDateText(MSHFlexGrid1->textMatrix(row, 2));
-            DTPicker2->setDateText(MSHFlexGrid1->textMatrix(row, 3));
-            TxtPulse->setText(MSHFlexGrid1->textMatrix(row, 4));
-            TxtWeight->setText(MSHFlexGrid1->textMatrix(row, 5));
-        }
-    });
+    app::pickRow(switcher_.messages(), switcher_.session(), statements::anyTargetOfUser(user()),
+                 *MSHFlexGrid1, *TxtHidID,
+                 {{2, DTPicker1}, {3, DTPicker2}, {4, TxtPulse}, {5, TxtWeight}});
 }
 
 void Form6::buildControls() {
-    Label1 = frame_.Label1;
-    LabelUser = frame_.LabelUser;
-    CmdHelp = frame_.CmdHelp;
-    // The commands stand in one column under Help.
-    const int rightColumn = CmdHelp->x();
-
-    const auto caption = [this](const char* name, const char* text, int x, int y) {
-        auto* label = new QLabel(QLatin1String(text), this);
-        label->setObjectName(QLatin1String(name));
-        label->setGeometry(x, y, 84, 28);
-        return label;
-    };
-    Label3 = caption("Label3", "StartDate:", 40, 84);
-    DTPicker1 = new widgets::DatePicker(QStringLiteral("DTPicker1"), this);
-    DTPicker1->setGeometry(128, 84, 130, 28);
-    Label10 = caption("Label10", "TargetDate:", 290, 84);
-    DTPicker2 = new widgets::DatePicker(QStringLiteral("DTPicker2"), this);
-    DTPicker2->setGeometry(378, 84, 130, 28);
-
-    const auto refuse = switcher_.messages().refusal();
-    Label2 = caption("Label2", "Pulse:", 40, 124);
-    TxtPulse = new widgets::NumericField(QStringLiteral("TxtPulse"), QStringLiteral("Pulse"),
-                                         refuse, this);
-    TxtPulse->setGeometry(128, 124, 130, 28);
-    lblDescription = caption("lblDescription", "Weight:", 290, 124);
-    TxtWeight = new widgets::NumericField(QStringLiteral("TxtWeight"), QStringLiteral("Weight"),
-                                          refuse, this);
-    TxtWeight->setGeometry(378, 124, 130, 28);
-
-    TxtHidID = new QLineEdit(this);
-    TxtHidID->setObjectName(QStringLiteral("TxtHidID"));
-    TxtHidID->setReadOnly(true);
+    EntryRows rows(this, 84, 130);
+    std::tie(Label3, DTPicker1) =
+        rows.add<widgets::DatePicker>("Label3", "StartDate:", QStringLiteral("DTPicker1"));
+    std::tie(Label10, DTPicker2) =
+        rows.add<widgets::DatePicker>("Label10", "TargetDate:", QStringLiteral("DTPicker2"));
+    const app::EditHandlers handlers{.submit = [this] { submit(); },
+                                     .update = [this] { update(); },
+                                     .remove = [this] { remove(); },
+                                     .clear = [this] { ClearData(); },
+                                     .pick = [this] { pickRow(); }};
+    MeasureControls{Label2,       TxtPulse, lblDescription, TxtWeight, TxtHidID,
+                    MSHFlexGrid1, LblAdd,   LblEdit,        LblDelete, LblClear}
+        .build(rows, frame_, "lblDescription", {DTPicker1, DTPicker2}, handlers,
+               switcher_.messages().refusal());
+    // The key of the picked row shows under Help, where Tab passes it by.
     TxtHidID->setFocusPolicy(Qt::NoFocus);
-    TxtHidID->setGeometry(rightColumn, 124, 96, 28);
+    TxtHidID->setGeometry(frame_.CmdHelp->x(), 124, 96, 28);
     TxtHidID->setAccessibleName(widgets::pickedRowKeyName);
-
-    MSHFlexGrid1 = new widgets::Grid(QStringLiteral("MSHFlexGrid1"), this);
-    MSHFlexGrid1->setGeometry(40, 172, rightColumn - 64, frame_.barTop() - 20 - 172);
     // The picked cell keeps its colour: this grid has no leave-cell handling.
     MSHFlexGrid1->setRestoreColourOnLeave(false);
-
-    const auto command = [this, rightColumn](const char* name, const char* text, const char* shape,
-                                             int y) {
-        auto* label = new widgets::CommandLabel(QLatin1String(name), QLatin1String(text),
-                                                QLatin1String(shape), this);
-        label->setGeometry(rightColumn, y, 96, 28);
-        return label;
-    };
-    LblAdd = command("LblAdd", "&SUBMIT", "Shape10", 172);
-    LblEdit = command("LblEdit", "&UPDATE", "Shape11", 210);
-    LblDelete = command("LblDelete", "&REMOVE", "Shape12", 248);
-    LblClear = command("LblClear", "&CLEAR", "Shape13", 286);
-
-    widgets::nameByCaption(Label3, DTPicker1);
-    widgets::nameByCaption(Label10, DTPicker2);
-    widgets::nameByCaption(Label2, TxtPulse);
-    widgets::nameByCaption(lblDescription, TxtWeight);
-    frame_.setReadingOrder({CmdHelp, DTPicker1, DTPicker2, TxtPulse, TxtWeight, MSHFlexGrid1,
-                            LblAdd, LblEdit, LblDelete, LblClear});
-
-    widgets::HoverReset::install(this, frame_.bar->labels())
-        ->add({LblAdd, LblEdit, LblDelete, LblClear});
-
-    connect(LblAdd, &widgets::CommandLabel::clicked, this, &Form6::submit);
-    connect(LblEdit, &widgets::CommandLabel::clicked, this, &Form6::update);
-    connect(LblDelete, &widgets::CommandLabel::clicked, this, &Form6::remove);
-    connect(LblClear, &widgets::CommandLabel::clicked, this, &Form6::ClearData);
-    connect(MSHFlexGrid1, &widgets::Grid::clicked, this, &Form6::pickRow);
-    connect(MSHFlexGrid1, &widgets::Grid::doubleClicked, this, &Form6::remove);
 }
 
 }  // namespace mirtal::progress

@@ -6,10 +6,13 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace mirtal::app {
 class WindowSwitcher;
+}
+
+namespace mirtal::store {
+class Database;
 }
 
 namespace mirtal::widgets {
@@ -31,36 +34,26 @@ class Form6 : public QWidget {
     void RefreshData();
     void ClearData();
 
-    QLabel* Label1;
-    QLabel* LabelUser;
-    QLabel* Label3;
-    widgets::DatePicker* DTPicker1;
-    QLabel* Label10;
-    widgets::DatePicker* DTPicker2;
-    QLabel* Label2;
-    widgets::NumericField* TxtPulse;
-    QLabel* lblDescription;
-    widgets::NumericField* TxtWeight;
-    QLineEdit* TxtHidID;
-    widgets::Grid* MSHFlexGrid1;
-    widgets::CommandLabel* LblAdd;
-    widgets::CommandLabel* LblEdit;
-    widgets::CommandLabel* LblDelete;
-    widgets::CommandLabel* LblClear;
-    QPushButton* CmdHelp;
-
-  private slots:
+  private:
+    void buildControls();
     void submit();
     void update();
     void remove();
     void pickRow();
-
-  private:
-    void buildControls();
     bool fieldsAreEmpty() const;
+    QString user() const;
+    store::Database& db();
 
     app::WindowSwitcher& switcher_;
     app::DataWindowFrame frame_;
+
+    // The controls, by the names the window has always given them.
+    QLabel *Label3, *Label10, *Label2, *lblDescription;
+    widgets::DatePicker *DTPicker1, *DTPicker2;
+    widgets::NumericField *TxtPulse, *TxtWeight;
+    QLineEdit* TxtHidID;
+    widgets::Grid* MSHFlexGrid1;
+    widgets::CommandLabel *LblAdd, *LblEdit, *LblDelete, *LblClear;
 };
 
 }  // namespace mirtal::progress

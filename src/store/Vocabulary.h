@@ -22,5 +22,6 @@ inline const QString duplicateUserMessage = QStringLiteral(
     "More than one user is exits on the same ID. Please contact your administrator.");
 inline const QString duplicateChoiceMessage = QStringLiteral("Contact with your administrator.");
 inline const QString duplicateTargetMessage = QStringLiteral("Contact with your administrator");
+inline const QString duplicateExerciseMessage = QStringLiteral("Contact with your adminsistrator.");
 
 }  // namespace mirtal::store::vocabulary
