@@ -5,9 +5,10 @@
 #include <QPushButton>
 
 #include "app/Clock.h"
+#include "app/EditFlow.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
-#include "store/DateText.h"
+#include "progress/ProgressStatements.h"
 #include "store/KeyAllocator.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
@@ -44,10 +45,7 @@ Form4::Form4(app::WindowSwitcher& switcher)
 void Form4::RefreshData() {
     MSHFlexGrid1->setRows(1);
     MSHFlexGrid1->setFormatString(gridFormat);
-    const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select PWID, format(Date1,'yyyy/MM/dd') as [Date], Pulse, Weight, "
-                       "Morale From PulseWeight Where UserID=") +
-        switcher_.session().userIdText() + QStringLiteral(" Order By Cdate(Date1)"));
+    const store::ResultSet rs = db().select(statements::progressEntriesOfUser(user()));
     if (rs.recordCount() > 0) {
         MSHFlexGrid1->showRows(rs);
         MSHFlexGrid1->setColWidth(1, 0);
@@ -61,10 +59,17 @@ void Form4::ClearData() {
     CmbMorale->setText(QString());
 }
 
+QString Form4::user() const {
+    return switcher_.session().userIdText();
+}
+
+store::Database& Form4::db() {
+    return switcher_.session().db();
+}
+
 void Form4::fillMoraleList() {
     CmbMorale->clear();
-    store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select MID, MealName From SetMealPoint Where SubID=8"));
+    store::ResultSet rs = db().select(statements::moraleChoices());
     for (; !rs.eof(); rs.moveNext()) {
         CmbMorale->addItem(rs.field(u"MealName").toString());
     }
@@ -84,39 +89,17 @@ void Form4::submit() {
         return;
     }
     app::guarded(messages, [&] {
-        store::Session& session = switcher_.session();
-        store::Database& db = session.db();
-        const store::ResultSet sameDay =
-            db.select(QStringLiteral("  Select Date1 From PulseWeight Where Date1= ") +
-                      store::DateText::dayLiteral(DTPicker1->date()) +
-                      QStringLiteral(" And UserID=") + session.userIdText());
-        if (sameDay.recordCount() > 0) {
-            messages.inform(oneEntryPerDay);
+        store::Database& db = this->db();
+        if (app::refuseTakenDay(messages, db,
+                                statements::progressEntryOfDay(user(), DTPicker1->date()),
+                                oneEntryPerDay)) {
             return;
         }
-        const qint64 key =
-            store::nextKey(db, QStringLiteral("  Select Max(PWID) From PulseWeight"));
-        db.execute(QStringLiteral("Insert Into PulseWeight Values(") + QString::number(key) +
-                   QStringLiteral(", ") + session.userIdText() + QStringLiteral(", '") +
-                   store::DateText::shortDate(DTPicker1->date()) + QStringLiteral("', ") +
-                   TxtPulse->text() + QStringLiteral(", ") + TxtWeight->text() +
-                   QStringLiteral(", '") + CmbMorale->text() + QStringLiteral("')"));
+        const qint64 key = store::nextKey(db, statements::lastProgressKey());
+        db.execute(statements::insertProgressEntry(key, user(), DTPicker1->date(), TxtPulse->text(),
+                                                   TxtWeight->text(), CmbMorale->text()));
         RefreshData();
     });
-}
-
-bool Form4::dayTakenByAnotherEntry() {
-    store::Session& session = switcher_.session();
-    store::ResultSet rs =
-        session.db().select(QStringLiteral("  Select PWID From PulseWeight Where Date1= ") +
-                            store::DateText::dayLiteral(DTPicker1->date()) +
-                            QStringLiteral(" And UserID=") + session.userIdText());
-    for (; !rs.eof(); rs.moveNext()) {
-        if (rs.field(0).toString() != TxtHidID->text()) {
-            return true;
-        }
-    }
-    return false;
 }
 
 void Form4::update() {
@@ -132,59 +115,43 @@ void Form4::update() {
     if (!widgets::checkNumbers({TxtPulse, TxtWeight})) {
         return;
     }
-    app::guarded(messages, [&] {
-        // Moving an entry onto a day that holds another would leave two entries for one day.
-        if (dayTakenByAnotherEntry()) {
-            messages.inform(oneEntryPerDay);
-            return;
-        }
-        store::Session& session = switcher_.session();
-        if (messages.ask(QStringLiteral("Confirm update?"))) {
-            session.db().execute(
-                QStringLiteral(" Update PulseWeight Set") + QStringLiteral(" Date1=") +
-                store::DateText::dayLiteral(DTPicker1->date()) + QStringLiteral(", Pulse=") +
-                TxtPulse->text() + QStringLiteral(", Weight=") + TxtWeight->text() +
-                QStringLiteral(", Morale='") + CmbMorale->text() + QStringLiteral("'") +
-                QStringLiteral(" Where PWID=") + TxtHidID->text() + QStringLiteral(" And UserID=") +
-                session.userIdText());
-        }
-        RefreshData();
-    });
+    app::updatePicked(messages,
+                      {.refused =
+                           [&] {
+                               // Moving an entry onto a day that holds another would leave two
+                               // entries for one day.
+                               return app::refuseDayOfAnotherEntry(
+                                   messages, db(),
+                                   statements::progressKeysOfDay(user(), DTPicker1->date()),
+                                   TxtHidID->text(), oneEntryPerDay);
+                           },
+                       .write =
+                           [&] {
+                               db().execute(statements::updateProgressEntry(
+                                   TxtHidID->text(), user(), DTPicker1->date(), TxtPulse->text(),
+                                   TxtWeight->text(), CmbMorale->text()));
+                           },
+                       .afterwards = [this] { RefreshData(); }});
 }
 
 void Form4::remove() {
-    app::Messages& messages = switcher_.messages();
-    if (TxtHidID->text().isEmpty()) {
-        messages.inform(QStringLiteral("No data found in this field."));
-        return;
-    }
-    if (!messages.ask(QStringLiteral("Confirm removal?"))) {
-        return;
-    }
-    app::guarded(messages, [this] {
-        store::Session& session = switcher_.session();
-        session.db().execute(QStringLiteral("Delete From PulseWeight Where PWID=") +
-                             TxtHidID->text() + QStringLiteral(" And UserID=") +
-                             session.userIdText());
-        ClearData();
-        RefreshData();
-    });
+    app::removePicked(switcher_.messages(), *TxtHidID,
+                      {.nothingPicked = {QStringLiteral("No data found in this field.")},
+                       .deleteRow =
+                           [&](const QString& key) {
+                               db().execute(statements::deleteProgressEntry(key, user()));
+                           },
+                       .afterwards =
+                           [this] {
+                               ClearData();
+                               RefreshData();
+                           }});
 }
 
 void Form4::pickRow() {
-    app::guarded(switcher_.messages(), [this] {
-        store::Session& session = switcher_.session();
-        const store::ResultSet rs = session.db().select(
-            QStringLiteral(" Select PWID from PulseWeight Where UserID=") + session.userIdText());
-        if (rs.recordCount() > 0) {
-            const int row = MSHFlexGrid1->currentGridRow();
-            TxtHidID->setText(MSHFlexGrid1->textMatrix(row, 1));
-            DTPicker1->setDateText(MSHFlexGrid1->textMatrix(row, 2));
-            TxtPulse->setText(MSHFlexGrid1->textMatrix(row, 3));
-            TxtWeight->setText(MSHFlexGrid1->textMatrix(row, 4));
-            CmbMorale->setText(MSHFlexGrid1->textMatrix(row, 5));
-        }
-    });
+    app::pickRow(switcher_.messages(), switcher_.session(),
+                 statements::anyProgressEntryOfUser(user()), *MSHFlexGrid1, *TxtHidID,
+                 {{2, DTPicker1}, {3, TxtPulse}, {4, TxtWeight}, {5, CmbMorale}});
 }
 
 void Form4::buildControls() {

@@ -12,6 +12,10 @@ namespace mirtal::app {
 class WindowSwitcher;
 }
 
+namespace mirtal::store {
+class Database;
+}
+
 namespace mirtal::widgets {
 class ChoiceList;
 class CommandLabel;
@@ -32,6 +36,23 @@ class Form4 : public QWidget {
     void RefreshData();
     void ClearData();
 
+  private slots:
+    void submit();
+    void update();
+    void remove();
+    void pickRow();
+
+  private:
+    void buildControls();
+    void fillMoraleList();
+    bool fieldsAreEmpty() const;
+    // The current user's number as the statements write it.
+    QString user() const;
+    store::Database& db();
+
+    app::WindowSwitcher& switcher_;
+    app::DataWindowFrame frame_;
+
     QLabel* Label1;
     QLabel* LabelUser;
     QLabel* Label10;
@@ -49,22 +70,6 @@ class Form4 : public QWidget {
     widgets::CommandLabel* LblDelete;
     widgets::CommandLabel* LblClear;
     QPushButton* CmdHelp;
-
-  private slots:
-    void submit();
-    void update();
-    void remove();
-    void pickRow();
-
-  private:
-    void buildControls();
-    void fillMoraleList();
-    bool fieldsAreEmpty() const;
-    // Whether another entry of the user than the one picked holds the picker's day.
-    bool dayTakenByAnotherEntry();
-
-    app::WindowSwitcher& switcher_;
-    app::DataWindowFrame frame_;
 };
 
 }  // namespace mirtal::progress
