@@ -3,18 +3,21 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/EditFlow.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "meals/MealPointList.h"
-#include "meals/ScoreLookup.h"
-#include "store/DateText.h"
+#include "meals/MealStatements.h"
 #include "store/KeyAllocator.h"
+#include "store/Vocabulary.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/HoverReset.h"
 
 namespace mirtal::meals {
+
+namespace vocabulary = store::vocabulary;
 
 namespace {
 
@@ -78,7 +81,7 @@ void SnackingAndWater::layOut() {
 
 void SnackingAndWater::reload() {
     const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral(" Select DSID, Snacking, Water From DailySnackingInput") + ofTheDay());
+        statements::daySnacking(switcher_.session().userIdText(), day_->date()));
     if (rs.recordCount() == 1) {
         TxtHidID2->setText(rs.field(u"DSID").toString());
         TxtScore6->setText(rs.field(u"Snacking").toString());
@@ -102,8 +105,7 @@ void SnackingAndWater::showChoiceOf(MealPointList* choices) {
         score->setText(QStringLiteral("0"));
     }
     const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral(" Select MealName From SetMealPoint Where SubID=") +
-        QString::number(choices->category()) + QStringLiteral(" And Score=") + score->text());
+        statements::choicesScoring(choices->category(), score->text()));
     // Only a choice that the score names alone is shown; any other text would not be the
     // stored choice.
     choices->list()->setText(rs.recordCount() == 1 ? rs.field(u"MealName").toString() : QString());
@@ -122,84 +124,86 @@ bool SnackingAndWater::scoresChosen() {
     return true;
 }
 
-QString SnackingAndWater::ofTheDay() const {
-    return QStringLiteral(" Where UserID=") + switcher_.session().userIdText() +
-           QStringLiteral(" And MealDate=") + store::DateText::dayLiteral(day_->date());
+QString SnackingAndWater::snackingScore() const {
+    return TxtScore6->text();
 }
 
-void SnackingAndWater::add() {
+QString SnackingAndWater::waterScore() const {
+    return TxtScore7->text();
+}
+
+void SnackingAndWater::forgetShownEntry() {
+    TxtHidID2->clear();
+}
+
+QList<QWidget*> SnackingAndWater::readingOrder() const {
+    return {CmbSnacking, TxtScore6, CmbWater, TxtScore7, LblSnack, LblEdit, LblDelete};
+}
+
+void SnackingAndWater::runCommand(
+    const std::function<void(store::Database&, const QString&)>& command) {
     if (!scoresChosen()) {
         return;
     }
-    app::Messages& messages = switcher_.messages();
-    app::guarded(messages, [&] {
-        store::Database& db = switcher_.session().db();
-        const qint64 key =
-            store::nextKey(db, QStringLiteral("  Select Max(DSID) From DailySnackingInput"));
-        const store::ResultSet rs =
-            db.select(QStringLiteral("  Select DSID From DailySnackingInput") + ofTheDay());
+    app::guarded(switcher_.messages(), [&] {
+        command(switcher_.session().db(), switcher_.session().userIdText());
+        refresh_();
+    });
+}
+
+void SnackingAndWater::add() {
+    runCommand([this](store::Database& db, const QString& userId) {
+        app::Messages& messages = switcher_.messages();
+        const qint64 key = store::nextKey(db, statements::lastSnackingKey());
+        const store::ResultSet rs = db.select(statements::daySnackingKeys(userId, day_->date()));
         if (rs.recordCount() == 1) {
             messages.inform(
                 QStringLiteral("You have already added today's water and snacking meal."));
         } else if (rs.recordCount() > 1) {
-            messages.inform(ScoreLookup::administratorMessage);
+            messages.inform(vocabulary::duplicateChoiceMessage);
         } else {
-            db.execute(
-                QStringLiteral("Insert Into DailySnackingInput Values(") + QString::number(key) +
-                QStringLiteral(", ") + switcher_.session().userIdText() + QStringLiteral(", '") +
-                store::DateText::shortDate(day_->date()) + QStringLiteral("', ") +
-                TxtScore6->text() + QStringLiteral(", ") + TxtScore7->text() + QStringLiteral(")"));
+            db.execute(statements::insertSnacking(key, userId, day_->date(), TxtScore6->text(),
+                                                  TxtScore7->text()));
             messages.inform(QStringLiteral("Snacking meal and water is added."));
         }
-        refresh_();
     });
 }
 
+// The window reloads also after No, so that the lists and scores show the stored entry again.
 void SnackingAndWater::update() {
-    if (!scoresChosen()) {
-        return;
-    }
-    app::Messages& messages = switcher_.messages();
-    app::guarded(messages, [&] {
-        store::Database& db = switcher_.session().db();
-        const store::ResultSet rs =
-            db.select(QStringLiteral("  Select DSID From DailySnackingInput") + ofTheDay());
+    runCommand([this](store::Database& db, const QString& userId) {
+        app::Messages& messages = switcher_.messages();
+        const store::ResultSet rs = db.select(statements::daySnackingKeys(userId, day_->date()));
         if (rs.recordCount() == 0) {
             messages.inform(QStringLiteral("You have not any water and snacking meal to update."));
         } else if (rs.recordCount() > 1) {
-            messages.inform(ScoreLookup::administratorMessage);
+            messages.inform(vocabulary::duplicateChoiceMessage);
         } else if (messages.ask(QStringLiteral("Confirm update snacking meal?"),
                                 QStringLiteral("Message"))) {
-            db.execute(QStringLiteral(" Update DailySnackingInput Set") +
-                       QStringLiteral(" MealDate='") + store::DateText::shortDate(day_->date()) +
-                       QStringLiteral("', Snacking=") + TxtScore6->text() +
-                       QStringLiteral(", Water=") + TxtScore7->text() +
-                       QStringLiteral(" Where DSID=") + rs.field(u"DSID").toString() +
-                       QStringLiteral(" And UserID=") + switcher_.session().userIdText());
+            db.execute(statements::updateSnacking(rs.field(u"DSID").toString(), userId,
+                                                  day_->date(), TxtScore6->text(),
+                                                  TxtScore7->text()));
         }
-        // Also after No, so that the lists and scores show the stored entry again.
-        refresh_();
     });
 }
 
 void SnackingAndWater::remove() {
-    app::Messages& messages = switcher_.messages();
-    if (TxtHidID2->text().isEmpty()) {
-        messages.inform(QStringLiteral("You can not delete the snacks since you haven't selected "
-                                       "any snacks for today's meal."),
-                        QStringLiteral("Delete Message"), app::Messages::Icon::Exclamation);
-        return;
-    }
-    if (!messages.ask(QStringLiteral("Confirm removal snacking meal?"))) {
-        return;
-    }
-    app::guarded(messages, [&] {
-        switcher_.session().db().execute(
-            QStringLiteral(" Delete From DailySnackingInput Where DSID=") + TxtHidID2->text() +
-            QStringLiteral(" And UserID=") + switcher_.session().userIdText());
-        TxtHidID2->clear();
-        refresh_();
-    });
+    app::removePicked(
+        switcher_.messages(), *TxtHidID2,
+        {.nothingPicked = {QStringLiteral("You can not delete the snacks since you haven't "
+                                          "selected any snacks for today's meal."),
+                           QStringLiteral("Delete Message"), app::Messages::Icon::Exclamation},
+         .question = QStringLiteral("Confirm removal snacking meal?"),
+         .deleteRow =
+             [this](const QString& key) {
+                 switcher_.session().db().execute(
+                     statements::removeSnacking(key, switcher_.session().userIdText()));
+             },
+         .afterwards =
+             [this] {
+                 TxtHidID2->clear();
+                 refresh_();
+             }});
 }
 
 }  // namespace mirtal::meals
