@@ -43,7 +43,7 @@ class DayPoints {
 
 }  // namespace
 
-void buildExerciseReport(store::Database& db, const ReportRange& range, ChartModel& chart) {
+bool buildExerciseReport(store::Database& db, const ReportRange& range, ChartModel& chart) {
     store::ResultSet rs = db.select(
         QStringLiteral(" Select a.SEID, a.ExerciseName, a.Intensity, a.Description, b.EID, "
                        "b.ExcerciseDate, b.ExerciseTimes") +
@@ -53,7 +53,7 @@ void buildExerciseReport(store::Database& db, const ReportRange& range, ChartMod
     if (rs.eof()) {
         chart.setRowCount(1);
         chart.setColumnCount(1);
-        return;
+        return false;
     }
     chart.setColumnCount(1);
     chart.setTitleText(QStringLiteral("Exercise Report"));
@@ -83,6 +83,7 @@ void buildExerciseReport(store::Database& db, const ReportRange& range, ChartMod
         points.add(rs.field(intensityField).toString(), numberOf(rs.field(timesField)));
     }
     output(dayInHand, points);
+    return true;
 }
 
 }  // namespace mirtal::reports
