@@ -67,9 +67,8 @@ class ChartView : public QChartView {
     QAction* addMenuItem(const char* name, const QString& text);
     void buildMenu();
     // Asks for a file (`suffix` names its type) and writes the chart into it with `save`,
-    // which answers what went wrong, if anything.
-    // The dialog opens in `firstFolder` (the home folder when there is none) until a chart is
-    // saved, then where the last one was.
+    // which answers what went wrong, if anything. The dialog opens in `firstFolder` (the home
+    // folder when there is none) until a chart is saved, then where the last one was.
     void saveAs(const QString& caption, const QString& suffix, const QString& filter,
                 QStandardPaths::StandardLocation firstFolder,
                 QString (*save)(QChartView*, const QString&));
