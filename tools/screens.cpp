@@ -3,6 +3,7 @@
 // display.
 #include <QAction>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,6 +65,13 @@ int main(int argc, char** argv) {
             emit control<mirtal::widgets::CommandLabel>(window, "LblViewOthers")->clicked();
             control<QAction>(window, "showTrend")->trigger();
             save(window, out.filePath(QStringLiteral("frmReportMeal-trend.png")));
+            // A range without entries: the note in place of the plot.
+            window->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(QDate(2030, 1, 1));
+            window->findChild<QDateEdit*>(QStringLiteral("DTPicker2"))->setDate(QDate(2030, 1, 31));
+            emit window
+                ->findChild<mirtal::widgets::CommandLabel*>(QStringLiteral("LblViewExercise"))
+                ->clicked();
+            save(window, out.filePath(QStringLiteral("frmReportMeal-empty.png")));
         }
     }
     const mirtal::app::HelpText help = mirtal::app::helpText(mirtal::app::WindowId::TargetValues);

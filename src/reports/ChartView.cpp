@@ -92,6 +92,7 @@ ValueScale scaleOf(const ChartModel& model, bool fromZero) {
 ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     : QChartView(parent),
       footnoteItem_(new QGraphicsSimpleTextItem(chart())),
+      noteItem_(new QGraphicsSimpleTextItem(chart())),
       rowAxis_(new QCategoryAxis),
       valueAxis_(new QValueAxis),
       offPlotAxis_(new QValueAxis),
@@ -99,8 +100,7 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
       tell_(std::move(tell)),
       chooseFile_([this](const QString& caption, const QString& suggested, const QString& filter) {
           return chooseFileInDialog(caption, suggested, filter);
-      }),
-      saveFolder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+      }) {
     installChartViewAccessibility();
     setObjectName(name);
     describe(ChartModel());
@@ -112,6 +112,11 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     chart()->legend()->setAlignment(Qt::AlignTop);
     chart()->legend()->setVisible(false);
     footnoteItem_->setVisible(false);
+    QFont noteFont = chart()->titleFont();
+    noteFont.setBold(false);
+    noteItem_->setFont(noteFont);
+    noteItem_->setBrush(chart()->titleBrush());
+    noteItem_->setVisible(false);
     // The axis draws the grid lines; the view draws the row labels under them.
     rowAxis_->setLabelsVisible(false);
     valueAxis_->setLabelFormat(QStringLiteral("%g"));
@@ -125,6 +130,7 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeRowLabels);
     connect(chart(), &QChart::plotAreaChanged, this,
             [this](const QRectF& plot) { denseBars_->setPlotArea(plot); });
+    connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeNote);
     buildMenu();
 }
 
@@ -139,12 +145,14 @@ void ChartView::buildMenu() {
     connect(addMenuItem("savePng", QStringLiteral("Save chart as PNG...")), &QAction::triggered,
             this, [this] {
                 saveAs(QStringLiteral("Save chart as PNG"), QStringLiteral("png"),
-                       QStringLiteral("PNG pictures (*.png)"), saveChartAsPng);
+                       QStringLiteral("PNG pictures (*.png)"), QStandardPaths::PicturesLocation,
+                       saveChartAsPng);
             });
     connect(addMenuItem("savePdf", QStringLiteral("Save chart as PDF...")), &QAction::triggered,
             this, [this] {
                 saveAs(QStringLiteral("Save chart as PDF"), QStringLiteral("pdf"),
-                       QStringLiteral("PDF documents (*.pdf)"), saveChartAsPdf);
+                       QStringLiteral("PDF documents (*.pdf)"), QStandardPaths::DocumentsLocation,
+                       saveChartAsPdf);
             });
     connect(addMenuItem("copyChart", QStringLiteral("Copy chart")), &QAction::triggered, this,
             [this] { copyChart(this); });
@@ -190,14 +198,22 @@ void ChartView::describe(const ChartModel& model) {
 }
 
 void ChartView::saveAs(const QString& caption, const QString& suffix, const QString& filter,
+                       QStandardPaths::StandardLocation firstFolder,
                        QString (*save)(QChartView*, const QString&)) {
     const QString title = chart()->title().isEmpty() ? QStringLiteral("Chart") : chart()->title();
-    const QString path =
-        chooseFile_(caption, QDir(saveFolder_).filePath(title + u'.' + suffix), filter);
+    QString folder = lastFolder_;
+    if (folder.isEmpty()) {
+        // A dialog shown a folder that is not there would open in the current one instead.
+        folder = QStandardPaths::writableLocation(firstFolder);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+            folder = QDir::homePath();
+        }
+    }
+    const QString path = chooseFile_(caption, QDir(folder).filePath(title + u'.' + suffix), filter);
     if (path.isEmpty()) {
         return;
     }
-    saveFolder_ = QFileInfo(path).absolutePath();
+    lastFolder_ = QFileInfo(path).absolutePath();
     const QString failure = save(this, path);
     if (!failure.isEmpty()) {
         tell_(QStringLiteral("The chart could not be saved as ") + QDir::toNativeSeparators(path) +
@@ -217,20 +233,22 @@ QString ChartView::chooseFileInDialog(const QString& caption, const QString& sug
     return dialog.selectedFiles().value(0);
 }
 
-void ChartView::draw(const ChartModel& model) {
+void ChartView::draw(const ChartModel& model, const QString& note) {
     QChart* c = chart();
     c->removeAllSeries();
     denseBars_->setBars({}, 0, 1);
     c->setTitle(model.titleText());
     describe(model);
-    c->legend()->setVisible(model.showLegend());
+    c->legend()->setVisible(model.showLegend() && note.isEmpty());
     rowLabels_ = model.rowLabels();
     footnote_ = model.footnoteText();
     placeFootnote();
+    note_ = note;
+    placeNote();
 
     const int rows = model.rowCount();
     const int columns = model.columnCount();
-    const bool drawn = rows > 0 && columns > 0;
+    const bool drawn = note.isEmpty() && rows > 0 && columns > 0;
     rowAxis_->setVisible(drawn);
     valueAxis_->setVisible(drawn);
     if (!drawn) {
@@ -414,6 +432,12 @@ void ChartView::placeFootnote() {
     chart()->setMargins(margins);
     footnoteItem_->setPos(chartMargins.left(),
                           chart()->size().height() - chartMargins.bottom() - footnoteHeight);
+}
+
+void ChartView::placeNote() {
+    noteItem_->setText(note_);
+    noteItem_->setVisible(!note_.isEmpty());
+    noteItem_->setPos(chart()->plotArea().center() - noteItem_->boundingRect().center());
 }
 
 double ChartView::widestRowLabel() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChartView>
+#include <QStandardPaths>
 #include <QStringList>
 #include <functional>
 #include <utility>
@@ -19,7 +20,8 @@ class DenseBars;
 // column) or a bar chart (one bar set per column), named by the column labels, with the title
 // above, the legend, and the footnote under the plot. Every value is in the series; the
 // horizontal axis draws only as many row labels as fit without overlapping, and the full list
-// stays readable in rowLabels, as the footnote does in footnote.
+// stays readable in rowLabels, as the footnote does in footnote. A chart with nothing to show
+// holds a note in place of the plot, readable in note.
 //
 // Its context menu saves the chart as a PNG or PDF file, copies it to the clipboard and holds
 // the "Show trend" switch, which the window reads when it draws. The Menu key and Shift+F10
@@ -29,6 +31,7 @@ class ChartView : public QChartView {
     Q_OBJECT
     Q_PROPERTY(QStringList rowLabels READ rowLabels)
     Q_PROPERTY(QString footnote READ footnote)
+    Q_PROPERTY(QString note READ note)
   public:
     // Tells the user what went wrong; a message box in the program.
     using Tell = std::function<void(const QString&)>;
@@ -45,11 +48,14 @@ class ChartView : public QChartView {
     // In place of the save dialog, so that tests can answer it.
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
-    // Replaces what the chart shows by the model's content.
-    void draw(const ChartModel& model);
+    // Replaces what the chart shows by the model's content. With a note, the plot shows the
+    // note in place of the model's values, rows and legend; the title and footnote stay the
+    // model's.
+    void draw(const ChartModel& model, const QString& note = QString());
 
     const QStringList& rowLabels() const { return rowLabels_; }
     const QString& footnote() const { return footnote_; }
+    const QString& note() const { return note_; }
     // The row labels drawn under the plot now, in row order, and where they stand in the
     // chart.
     QStringList shownRowLabels() const;
@@ -69,8 +75,10 @@ class ChartView : public QChartView {
     void openMenuAt(const QPoint& globalPos);
     void describe(const ChartModel& model);
     // Asks for a file (`suffix` names its type) and writes the chart into it with `save`,
-    // which answers what went wrong, if anything.
+    // which answers what went wrong, if anything. The dialog opens in `firstFolder` (the home
+    // folder when there is none) until a chart is saved, then where the last one was.
     void saveAs(const QString& caption, const QString& suffix, const QString& filter,
+                QStandardPaths::StandardLocation firstFolder,
                 QString (*save)(QChartView*, const QString&));
     QString chooseFileInDialog(const QString& caption, const QString& suggested,
                                const QString& filter);
@@ -78,12 +86,16 @@ class ChartView : public QChartView {
     // Keeps room under the plot for the row labels and the footnote, and puts the footnote
     // at the bottom.
     void placeFootnote();
+    // In the middle of the plot.
+    void placeNote();
     double widestRowLabel() const;
     void showRowGridLines(const QList<int>& rows);
 
     QStringList rowLabels_;
     QString footnote_;
     QGraphicsSimpleTextItem* footnoteItem_;
+    QString note_;
+    QGraphicsSimpleTextItem* noteItem_;
     // The axes stay for the life of the view and are hidden while there is no series.
     QCategoryAxis* rowAxis_;
     QValueAxis* valueAxis_;
@@ -98,8 +110,8 @@ class ChartView : public QChartView {
 
     Tell tell_;
     FileChooser chooseFile_;
-    // The next dialog opens where the last chart was saved.
-    QString saveFolder_;
+    // Where the last chart was saved, empty before the first.
+    QString lastFolder_;
     QAction* showTrend_ = nullptr;
 };
 

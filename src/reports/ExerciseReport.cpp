@@ -45,12 +45,12 @@ class DayPoints {
 
 }  // namespace
 
-void buildExerciseReport(store::Database& db, const ReportRange& range, ChartModel& chart) {
+bool buildExerciseReport(store::Database& db, const ReportRange& range, ChartModel& chart) {
     store::ResultSet rs = db.select(statements::exerciseEntries(range));
     if (rs.eof()) {
         chart.setRowCount(1);
         chart.setColumnCount(1);
-        return;
+        return false;
     }
     chart.setColumnCount(1);
     chart.setTitleText(QStringLiteral("Exercise Report"));
@@ -80,6 +80,7 @@ void buildExerciseReport(store::Database& db, const ReportRange& range, ChartMod
         points.add(rs.field(intensityField).toString(), numberOf(rs.field(timesField)));
     }
     output(dayInHand, points);
+    return true;
 }
 
 }  // namespace mirtal::reports

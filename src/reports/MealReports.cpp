@@ -67,13 +67,13 @@ QString mealRowLabel(const store::ResultSet& rs, std::size_t lastTicked) {
 
 }  // namespace
 
-void buildMealReport(store::Database& db, const ReportRange& range, const MealCriteria& ticked,
+bool buildMealReport(store::Database& db, const ReportRange& range, const MealCriteria& ticked,
                      MealChoice meals, ChartModel& chart) {
     store::ResultSet rs = db.select(mealStatement(range, meals));
     if (rs.eof()) {
         chart.setRowCount(1);
         chart.setColumnCount(1);
-        return;
+        return false;
     }
     const int series = static_cast<int>(std::count(ticked.begin(), ticked.end(), true));
     chart.setRowCount(rs.recordCount());
@@ -103,15 +103,16 @@ void buildMealReport(store::Database& db, const ReportRange& range, const MealCr
             chart.setRowLabel(mealRowLabel(rs, lastTicked));
         }
     }
+    return true;
 }
 
-void buildTotalMealReport(store::Database& db, const ReportRange& range,
+bool buildTotalMealReport(store::Database& db, const ReportRange& range,
                           const TotalMealSeries& ticked, ChartModel& chart) {
     store::ResultSet rs = db.select(statements::dayMealTotals(range));
     if (rs.eof()) {
         chart.setRowCount(1);
         chart.setColumnCount(1);
-        return;
+        return false;
     }
     chart.setRowCount(rs.recordCount());
     chart.setColumnCount(int(ticked.meal) + int(ticked.bonus) + int(ticked.total));
@@ -151,6 +152,7 @@ void buildTotalMealReport(store::Database& db, const ReportRange& range,
             chart.setRowLabel(label + QStringLiteral(" (") + dayOf(rs) + QStringLiteral(")"));
         }
     }
+    return true;
 }
 
 }  // namespace mirtal::reports

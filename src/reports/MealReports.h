@@ -26,14 +26,17 @@ struct TotalMealSeries {
     bool total = false;
 };
 
+// Each report answers whether its query found rows; without rows the chart is only cut down
+// to one row and one series.
+
 // The meal report: the ticked criteria of the chosen meals, one row per stored meal of a
 // type or per day for all meals.
-void buildMealReport(store::Database& db, const ReportRange& range, const MealCriteria& ticked,
+bool buildMealReport(store::Database& db, const ReportRange& range, const MealCriteria& ticked,
                      MealChoice meals, ChartModel& chart);
 
 // The total meal report: per day, the meal points, the bonus points and their total with
 // the points of skipped meals.
-void buildTotalMealReport(store::Database& db, const ReportRange& range,
+bool buildTotalMealReport(store::Database& db, const ReportRange& range,
                           const TotalMealSeries& ticked, ChartModel& chart);
 
 }  // namespace mirtal::reports

@@ -81,14 +81,14 @@ Report describe(OtherReport report, const ReportRange& range, const Targets& tar
 
 }  // namespace
 
-void buildOtherReport(store::Database& db, const ReportRange& range, OtherReport report,
+bool buildOtherReport(store::Database& db, const ReportRange& range, OtherReport report,
                       ChartModel& chart) {
     const Report r = describe(report, range, readTargets(db, range));
     store::ResultSet rs = db.select(r.statement);
     if (rs.eof()) {
         chart.setRowCount(1);
         chart.setColumnCount(1);
-        return;
+        return false;
     }
     chart.setRowCount(rs.recordCount());
     chart.setColumnCount(1);
@@ -111,6 +111,7 @@ void buildOtherReport(store::Database& db, const ReportRange& range, OtherReport
             chart.setValue(static_cast<float>(r.target));
         }
     }
+    return true;
 }
 
 }  // namespace mirtal::reports

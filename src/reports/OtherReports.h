@@ -14,8 +14,9 @@ class ChartModel;
 enum class OtherReport { Weight, Pulse, Morale, Snacking, Water };
 
 // Weight and pulse against the user's target (a flat second series), morale by its score
-// with the scale in the footnote, snacking and water scores.
-void buildOtherReport(store::Database& db, const ReportRange& range, OtherReport report,
+// with the scale in the footnote, snacking and water scores. False when the range holds no
+// measurement, and the chart is only cut down to one row and one series.
+bool buildOtherReport(store::Database& db, const ReportRange& range, OtherReport report,
                       ChartModel& chart);
 
 }  // namespace mirtal::reports

@@ -3,19 +3,31 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsView>
 #include <QPainter>
-#include <QPixmap>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegion>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "app/Messages.h"
 
 namespace mirtal::reports {
 
 namespace {
+
+// The report holds the user's health data: nobody but its owner reads it.
+constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+const QString creator = QStringLiteral("Mirtal");
 
 // A new, empty file in the documents folder whose name holds the date and time, with a
 // number added when that name is taken; created here so that nothing else can take it
@@ -32,7 +44,7 @@ std::optional<QString> reservePdfFile() {
         const QString path = number == 1 ? stem + QStringLiteral(".pdf")
                                          : stem + QStringLiteral(" (%1).pdf").arg(number);
         QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly)) {
             return path;
         }
         if (!file.exists()) {
@@ -42,17 +54,31 @@ std::optional<QString> reservePdfFile() {
     return std::nullopt;
 }
 
-void saveAsPdf(QWidget* window, app::Messages& messages) {
+// The page is written beside the reserved file and takes its place only when it is whole.
+bool writePdf(QWidget* window, const QString& title, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(ownerOnly)) {
+        return false;
+    }
+    QPdfWriter pdf(&file);
+    pdf.setTitle(title);
+    pdf.setCreator(creator);
+    pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    if (!printWindowOn(window, pdf) || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void saveAsPdf(QWidget* window, const QString& title, app::Messages& messages) {
     const std::optional<QString> path = reservePdfFile();
     if (!path) {
         messages.inform(QStringLiteral(
             "There is no printer, and the report could not be saved in your documents folder."));
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*path);
-    if (!printWindowImage(window, printer)) {
+    if (!writePdf(window, title, *path)) {
         QFile::remove(*path);
         messages.inform(
             QStringLiteral("There is no printer, and the report could not be saved as ") +
@@ -63,31 +89,89 @@ void saveAsPdf(QWidget* window, app::Messages& messages) {
                     QDir::toNativeSeparators(*path) + QStringLiteral("."));
 }
 
+// The focus frame shows where typing goes on the screen and means nothing on paper: the
+// control that has the focus gives it up while the window is drawn and gets it back after.
+class FocusSetAside {
+  public:
+    explicit FocusSetAside(QWidget* window) {
+        QWidget* focused = window->focusWidget();
+        if (focused && focused->hasFocus()) {
+            focused_ = focused;
+            focused->clearFocus();
+        }
+    }
+    ~FocusSetAside() {
+        if (focused_) {
+            focused_->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    FocusSetAside(const FocusSetAside&) = delete;
+    FocusSetAside& operator=(const FocusSetAside&) = delete;
+
+  private:
+    QPointer<QWidget> focused_;
+};
+
+// The window's drawing, recorded as the widgets paint themselves. Rendered into a printer
+// directly, Qt would paint the widgets into a picture of pixels first; replayed from a
+// recording, text and lines reach the printer as they do a PDF.
+QPicture drawingOf(QWidget* window) {
+    const FocusSetAside focus(window);
+    // A graphics view (the chart) draws its scene afresh: painted as a widget outside the
+    // screen, the chart's legend would lose its markers and all but its first entry.
+    QRegion widgets(window->rect());
+    QList<std::pair<QGraphicsView*, QRect>> views;
+    for (QGraphicsView* view : window->findChildren<QGraphicsView*>()) {
+        if (view->isVisibleTo(window)) {
+            const QRect place(view->viewport()->mapTo(window, QPoint()), view->viewport()->size());
+            widgets -= place;
+            views.append({view, place});
+        }
+    }
+    QPicture drawing;
+    QPainter painter(&drawing);
+    window->render(&painter, QPoint(), widgets);
+    for (const auto& [view, place] : views) {
+        view->render(&painter, place, view->viewport()->rect());
+    }
+    painter.end();
+    return drawing;
+}
+
 }  // namespace
 
-bool printWindowImage(QWidget* window, QPrinter& printer) {
-    const QPixmap image = window->grab();
-    if (image.width() > image.height()) {
-        printer.setPageOrientation(QPageLayout::Landscape);
+bool printWindowOn(QWidget* window, QPagedPaintDevice& page) {
+    const QSize size = window->size();
+    if (size.width() > size.height()) {
+        page.setPageOrientation(QPageLayout::Landscape);
     }
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&page)) {
         return false;
     }
-    const QRect page = painter.viewport();
-    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    // The page's width, unless the window is taller than the page's own proportions.
+    const QRect area = painter.viewport();
+    const double scale = std::min(static_cast<double>(area.width()) / size.width(),
+                                  static_cast<double>(area.height()) / size.height());
+    const QPicture drawing = drawingOf(window);
+    // A recording plays at its own size in inches, which the page's resolution gives it.
+    painter.translate(area.topLeft());
+    painter.scale(scale * drawing.logicalDpiX() / page.logicalDpiX(),
+                  scale * drawing.logicalDpiY() / page.logicalDpiY());
+    painter.drawPicture(0, 0, drawing);
     return painter.end();
 }
 
-void printWindow(QWidget* window, app::Messages& messages) {
+void printWindow(QWidget* window, const QString& title, app::Messages& messages) {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull()) {
-        saveAsPdf(window, messages);
+        saveAsPdf(window, title, messages);
         return;
     }
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    if (!printWindowImage(window, printer)) {
+    printer.setDocName(title);
+    printer.setCreator(creator);
+    if (!printWindowOn(window, printer)) {
         messages.inform(QStringLiteral("The report could not be printed on ") +
                         defaultPrinter.printerName() + QStringLiteral("."));
     }

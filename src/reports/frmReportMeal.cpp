@@ -1,6 +1,7 @@
 #include "reports/frmReportMeal.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,6 +22,7 @@
 #include "reports/Trend.h"
 #include "reports/WindowPrint.h"
 #include "store/Vocabulary.h"
+#include "store/DateText.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
@@ -41,6 +43,15 @@ const QString smallChart = QStringLiteral("Small Chart");
 const QRect chartAtStart(twips(150), twips(1905), twips(10455), twips(4560));
 const QRect chartLarge(twips(150), twips(540), twips(10500), twips(5925));
 const QRect chartSmall(twips(150), twips(1875), twips(10455), twips(4590));
+
+// What the plot says in place of a chart when a VIEW finds no rows.
+QString noRowsNote(const ReportRange& range) {
+    if (range.start > range.end) {
+        return QStringLiteral("The start date is after the end date.");
+    }
+    return QStringLiteral("No entries from ") + store::DateText::dayText(range.start) +
+           QStringLiteral(" to ") + store::DateText::dayText(range.end);
+}
 
 template <class Button>
 Button* button(const char* name, const char* caption, QWidget* parent) {
@@ -104,13 +115,14 @@ void frmReportMeal::loadRange() {
     }
 }
 
-void frmReportMeal::view(const std::function<void(store::Database&, const ReportRange&)>& report,
+void frmReportMeal::view(const std::function<bool(store::Database&, const ReportRange&)>& report,
                          bool measured) {
     const bool drawn = app::guarded(switcher_.messages(), [&] {
         store::Session& session = switcher_.session();
         chart_.setChartType(OptBarChart->isChecked() ? ChartModel::ChartType::Bar2d
                                                      : ChartModel::ChartType::Line2d);
-        report(session.db(), {session.userIdText(), DTPicker1->date(), DTPicker2->date()});
+        const ReportRange range{session.userIdText(), DTPicker1->date(), DTPicker2->date()};
+        noRowsNote_ = report(session.db(), range) ? QString() : noRowsNote(range);
     });
     if (drawn) {
         // A range without measurements cuts the chart down to a single series, which is no
@@ -127,7 +139,7 @@ void frmReportMeal::drawChart() {
     if (hasTrend_ && MSChart1->trendAction()->isChecked()) {
         MSChart1->draw(withTrend(chart_, chart_.columnLabel(1) + QStringLiteral(" trend")));
     } else {
-        MSChart1->draw(chart_);
+        MSChart1->draw(chart_, noRowsNote_);
     }
 }
 
@@ -139,7 +151,7 @@ void frmReportMeal::viewMeal() {
                              : Option4->isChecked() ? MealChoice::Dinner
                                                     : MealChoice::Total;
     view([&](store::Database& db, const ReportRange& range) {
-        buildMealReport(db, range, ticked, meals, chart_);
+        return buildMealReport(db, range, ticked, meals, chart_);
     });
 }
 
@@ -147,7 +159,7 @@ void frmReportMeal::viewTotalMeal() {
     const TotalMealSeries ticked{ChkMeal->isChecked(), ChkBonus->isChecked(),
                                  ChkTotal->isChecked()};
     view([&](store::Database& db, const ReportRange& range) {
-        buildTotalMealReport(db, range, ticked, chart_);
+        return buildTotalMealReport(db, range, ticked, chart_);
     });
 }
 
@@ -158,13 +170,13 @@ void frmReportMeal::viewOthers() {
                                : OptWater->isChecked()  ? OtherReport::Water
                                                         : OtherReport::Pulse;
     view([&](store::Database& db,
-             const ReportRange& range) { buildOtherReport(db, range, report, chart_); },
+             const ReportRange& range) { return buildOtherReport(db, range, report, chart_); },
          report == OtherReport::Weight || report == OtherReport::Pulse);
 }
 
 void frmReportMeal::viewExercise() {
     view([&](store::Database& db, const ReportRange& range) {
-        buildExerciseReport(db, range, chart_);
+        return buildExerciseReport(db, range, chart_);
     });
 }
 
@@ -179,7 +191,11 @@ void frmReportMeal::toggleChartSize() {
 }
 
 void frmReportMeal::print() {
-    printWindow(this, switcher_.messages());
+    const QString chartTitle = chart_.titleText();
+    printWindow(this,
+                chartTitle.isEmpty() ? QStringLiteral("Mirtal report")
+                                     : QStringLiteral("Mirtal report: ") + chartTitle,
+                switcher_.messages());
 }
 
 void frmReportMeal::buildControls() {
@@ -284,6 +300,9 @@ void frmReportMeal::buildControls() {
     Frame2 = panel("Frame2", "", Frame10);
     Option6 = button<QRadioButton>("Option6", "Exercise", Frame2);
     Option6->setChecked(true);
+    // The panel's only choice is always chosen: a lone option button would turn off when
+    // clicked again, one in an exclusive group cannot.
+    (new QButtonGroup(Frame2))->addButton(Option6);
     LblViewExercise = viewLabel("LblViewExercise", "Shape8", Frame2);
     QGridLayout* exercise = packedGrid(Frame2);
     exercise->addWidget(Option6, 0, 0);

@@ -53,11 +53,11 @@ class frmReportMeal : public QWidget {
   private:
     void buildControls();
     void loadRange();
-    // One VIEW: the chart type from the Chart Type panel, then the report, then the chart
-    // drawn afresh. A store error shows its description and leaves the chart as it was.
-    // `measured` marks the reports of a daily measurement against its target, which can show
-    // their trend.
-    void view(const std::function<void(store::Database&, const ReportRange&)>& report,
+    // One VIEW: the chart type from the Chart Type panel, then the report, which answers
+    // whether it found rows, then the chart drawn afresh. A store error shows its description
+    // and leaves the chart as it was. `measured` marks the reports of a daily measurement
+    // against its target, which can show their trend.
+    void view(const std::function<bool(store::Database&, const ReportRange&)>& report,
               bool measured = false);
 
     QGroupBox* Frame10;
@@ -112,6 +112,9 @@ class frmReportMeal : public QWidget {
     ChartModel chart_;
     // The chart holds a measurement and its target, whose trend "Show trend" adds.
     bool hasTrend_ = false;
+    // Said over the plot while the last VIEW found no rows, whose chart is no measurement;
+    // empty otherwise.
+    QString noRowsNote_;
 };
 
 }  // namespace mirtal::reports

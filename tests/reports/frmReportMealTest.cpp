@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QAccessible>
 #include <QAction>
 #include <QBarSeries>
 #include <QBarSet>
@@ -11,13 +14,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMap>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -229,7 +236,7 @@ TEST_F(ReportWindow, EachViewDrawsItsReportForTheChosenRangeAndChoices) {
 
 TEST_F(ReportWindow, TheChartTypeTakesEffectAtTheNextView) {
     progress(1, day(2004, 9, 10), 64);
-    open();
+    const frmReportMeal* window = open();
     const auto drawnAsBars = [this] {
         return qobject_cast<QBarSeries*>(chart()->chart()->series().value(0)) != nullptr;
     };
@@ -243,10 +250,13 @@ TEST_F(ReportWindow, TheChartTypeTakesEffectAtTheNextView) {
 
     control<QRadioButton>("OptLineChart")->click();
     EXPECT_TRUE(drawnAsBars());
-    click("LblViewExercise");  // no entries: cut down, drawn as lines now
-    EXPECT_TRUE(drawnAsLines());
+    click("LblViewExercise");  // no entries: cut down, a line chart with nothing drawn
+    EXPECT_EQ(window->chartModel().chartType(), ChartModel::ChartType::Line2d);
+    EXPECT_TRUE(chart()->chart()->series().isEmpty());
     EXPECT_EQ(chart()->chart()->title(), QStringLiteral("Pulse Report"));
     EXPECT_EQ(chart()->rowLabels(), QStringList{"64 (2004/09/10)"});
+    click("LblViewOthers");
+    EXPECT_TRUE(drawnAsLines());
 }
 
 TEST_F(ReportWindow, Command2TogglesTheChartBetweenLargeAndSmall) {
@@ -360,7 +370,8 @@ TEST_F(ReportWindow, ShowTrendAddsTheSmoothedSeriesToPulseAndWeightReportsAtOnce
     // A range without measurements: the chart is cut down, with no trend.
     control<QDateEdit>("DTPicker1")->setDate(QDate(2005, 1, 1));
     click("LblViewOthers");
-    EXPECT_EQ(seriesNames(chart()).size(), 1);
+    EXPECT_EQ(window->chartModel().columnCount(), 1);
+    EXPECT_TRUE(seriesNames(chart()).isEmpty());
     EXPECT_FALSE(menuItem(chart(), "showTrend")->isEnabled());
 
     // Off again: the report exactly as it is.
@@ -460,8 +471,103 @@ TEST_F(ReportWindow, ViewLabelsGoBackToRestOverTheirOwnFramesAndPrintOverTheWind
     }
 }
 
-// PRINT on a machine without a printer, with a home folder of its own.
-class Printing : public ReportWindow {
+// The texts drawn in the chart that read `text`, where they stand in the chart.
+QList<QRectF> drawnTexts(const ChartView* view, const QString& text) {
+    QList<QRectF> found;
+    for (const QGraphicsItem* item : view->scene()->items()) {
+        const auto* drawn = qgraphicsitem_cast<const QGraphicsSimpleTextItem*>(item);
+        if (drawn && drawn->isVisible() && drawn->text() == text) {
+            found << drawn->sceneBoundingRect();
+        }
+    }
+    return found;
+}
+
+TEST_F(ReportWindow, AViewWithoutRowsSaysSoOverThePlotAndKeepsTheChartAsSpecified) {
+    progress(1, day(2004, 9, 10), 64);
+    const frmReportMeal* window = open();  // the range 2004/09/02 to 2004/09/17
+    const auto expectNoteAlone = [this](const QString& note) {
+        EXPECT_EQ(chart()->note(), note);
+        const QList<QRectF> drawn = drawnTexts(chart(), note);
+        ASSERT_EQ(drawn.size(), 1);
+        EXPECT_TRUE(drawn.first().contains(chart()->chart()->plotArea().center()));
+        EXPECT_TRUE(chart()->chart()->series().isEmpty());
+        EXPECT_TRUE(chart()->shownRowLabels().isEmpty());
+    };
+
+    // Before any chart: the note under an empty title.
+    click("LblViewExercise");
+    expectNoteAlone(QStringLiteral("No entries from 2004/09/02 to 2004/09/17"));
+    EXPECT_EQ(chart()->chart()->title(), QString());
+
+    click("LblViewOthers");
+    EXPECT_EQ(chart()->note(), QString());
+    EXPECT_EQ(chart()->chart()->series().size(), 2);
+    EXPECT_EQ(chart()->shownRowLabels(), QStringList{"64 (2004/09/10)"});
+
+    struct Case {
+        QDate start;
+        QDate end;
+        const char* view;
+        const char* note;
+    };
+    const QList<Case> cases = {
+        {{2004, 9, 11}, {2004, 9, 17}, "LblViewOthers", "No entries from 2004/09/11 to 2004/09/17"},
+        {{2026, 12, 11}, {2027, 1, 10}, "LblView", "No entries from 2026/12/11 to 2027/01/10"},
+        {{2004, 9, 18}, {2004, 9, 17}, "LblViewTMeal", "The start date is after the end date."},
+        {{2004, 9, 11}, {2004, 9, 1}, "LblViewOthers", "The start date is after the end date."},
+        {{2004, 9, 1},
+         {2004, 9, 30},
+         "LblViewExercise",
+         "No entries from 2004/09/01 to 2004/09/30"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        control<QDateEdit>("DTPicker1")->setDate(c.start);
+        control<QDateEdit>("DTPicker2")->setDate(c.end);
+        click(c.view);
+        expectNoteAlone(QLatin1String(c.note));
+        // The chart is cut down as any empty VIEW cuts it; title and labels stay.
+        EXPECT_EQ(window->chartModel().rowCount(), 1);
+        EXPECT_EQ(window->chartModel().columnCount(), 1);
+        EXPECT_EQ(chart()->chart()->title(), QStringLiteral("Pulse Report"));
+        EXPECT_EQ(chart()->rowLabels(), QStringList{"64 (2004/09/10)"});
+    }
+
+    // The next VIEW with rows draws the chart again.
+    control<QDateEdit>("DTPicker1")->setDate(QDate(2004, 9, 1));
+    click("LblViewOthers");
+    EXPECT_EQ(chart()->note(), QString());
+    EXPECT_TRUE(
+        drawnTexts(chart(), QStringLiteral("The start date is after the end date.")).isEmpty());
+    EXPECT_EQ(chart()->chart()->series().size(), 2);
+    EXPECT_TRUE(h.messages.shown.isEmpty());
+}
+
+TEST_F(ReportWindow, TheExerciseOptionStaysChosenWhateverIsDoneToIt) {
+    QWidget* window = open();
+    window->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->window()));
+    QRadioButton* exercise = control<QRadioButton>("Option6");
+    QTest::mouseClick(exercise, Qt::LeftButton);
+    EXPECT_TRUE(exercise->isChecked());
+    QTest::mouseClick(exercise, Qt::LeftButton);
+    EXPECT_TRUE(exercise->isChecked());
+    ASSERT_TRUE(exercise->hasFocus());
+    QTest::keyClick(exercise, Qt::Key_Space);
+    EXPECT_TRUE(exercise->isChecked());
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(exercise);
+    ASSERT_NE(reader, nullptr);
+    ASSERT_NE(reader->actionInterface(), nullptr);
+    for (const QString& action : reader->actionInterface()->actionNames()) {
+        reader->actionInterface()->doAction(action);
+        EXPECT_TRUE(exercise->isChecked()) << action.toStdString();
+    }
+    EXPECT_TRUE(reader->state().checked);
+}
+
+// A machine without a printer, with a home folder of its own.
+class OwnHome : public ReportWindow {
   protected:
     void SetUp() override {
         ReportWindow::SetUp();
@@ -486,6 +592,7 @@ class Printing : public ReportWindow {
     }
 
     QString documents() const { return home.filePath(QStringLiteral("Documents")); }
+    QString pictures() const { return home.filePath(QStringLiteral("Pictures")); }
 
     static bool isPdf(const QString& path) {
         QFile file(path);
@@ -495,6 +602,82 @@ class Printing : public ReportWindow {
     QTemporaryDir home;
     QList<std::pair<const char*, QByteArray>> saved;
 };
+using Printing = OwnHome;
+using ChartFolders = OwnHome;
+
+// What a command-line tool writes for these arguments; a failure when it does not end well.
+QString toolOutput(const QString& program, const QStringList& arguments) {
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString() << " failed: " << tool.errorString().toStdString()
+                      << tool.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// The document's information as a PDF reader shows it ("Title", "Creator", "Pages", ...).
+QMap<QString, QString> pdfInfo(const QString& path) {
+    QMap<QString, QString> info;
+    for (const QString& line : toolOutput(QStringLiteral("pdfinfo"), {path}).split(u'\n')) {
+        const qsizetype colon = line.indexOf(u':');
+        if (colon > 0) {
+            info[line.left(colon)] = line.mid(colon + 1).trimmed();
+        }
+    }
+    return info;
+}
+
+// The text a PDF reader finds on the page, every run of blanks made one.
+QString pdfText(const QString& path) {
+    return toolOutput(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), path, QStringLiteral("-")})
+        .simplified();
+}
+
+// The page as a reader shows it at `dotsPerInch`.
+QImage pdfPage(const QString& path, int dotsPerInch) {
+    const QString stem = path + QStringLiteral("-page");
+    toolOutput(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+                QString::number(dotsPerInch), path, stem});
+    return QImage(stem + QStringLiteral(".png"));
+}
+
+// The pixels of `area` in the colour of the focus frame: clearly bluer than grey, black or
+// white.
+int focusPixels(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += pixel.blue() - pixel.red() > 60 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The smallest rectangle that holds every pixel that is not white.
+QRect inkOf(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).lightness() < 250) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
+// The path a "saved as" message names.
+QString savedPath(const QString& message) {
+    const QString lead = QStringLiteral("There is no printer, so the report was saved as ");
+    EXPECT_TRUE(message.startsWith(lead)) << message.toStdString();
+    return message.mid(lead.size()).chopped(1);
+}
 
 TEST_F(Printing, WithoutAPrinterThePageGoesToANewPdfInTheDocumentsFolder) {
     open();
@@ -547,20 +730,141 @@ TEST_F(Printing, APrintThatCannotBeSavedSaysSo) {
     EXPECT_NE(h.switcher().loadedWindow(app::WindowId::Reports), nullptr);
 }
 
-TEST_F(Printing, ThePrinterGetsThePictureOfTheWindowOnOnePage) {
+TEST_F(Printing, ThePrinterGetsTheWindowOnOnePage) {
     QWidget* window = open();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(home.filePath(QStringLiteral("printer.pdf")));
-    ASSERT_TRUE(printWindowImage(window, printer));
+    ASSERT_TRUE(printWindowOn(window, printer));
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_TRUE(isPdf(home.filePath(QStringLiteral("printer.pdf"))));
+    EXPECT_TRUE(pdfText(home.filePath(QStringLiteral("printer.pdf")))
+                    .contains(QStringLiteral("Start Date:")));
 
     // A printer that cannot be opened is a failure, not a silent success.
     QPrinter broken(QPrinter::HighResolution);
     broken.setOutputFormat(QPrinter::PdfFormat);
     broken.setOutputFileName(home.filePath(QStringLiteral("no/such/folder/printer.pdf")));
-    EXPECT_FALSE(printWindowImage(window, broken));
+    EXPECT_FALSE(printWindowOn(window, broken));
+}
+
+TEST_F(Printing, WithoutAPrinterThePdfIsTheWindowAsTextFillingThePageTitledAndForItsOwnerOnly) {
+    target(1, day(2004, 9, 1), day(2004, 9, 30));
+    progress(1, day(2004, 9, 3), 64);
+    progress(2, day(2004, 9, 10), 63);
+    QWidget* window = open();
+    window->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->window()));
+
+    click("LblPrint");
+    control<QRadioButton>("OptWeight")->click();
+    click("LblViewOthers");
+    QApplication::processEvents();
+    // The start date has the focus, and its frame shows it on the screen.
+    widgets::DatePicker* start = control<widgets::DatePicker>("DTPicker1");
+    start->setFocus();
+    ASSERT_TRUE(start->hasFocus());
+    const QRect startArea(start->mapTo(window, QPoint()), start->size());
+    ASSERT_GT(focusPixels(window->grab().toImage(), startArea), 20);
+    click("LblPrint");
+    EXPECT_TRUE(start->hasFocus());
+
+    ASSERT_EQ(h.messages.shown.size(), 2);
+    const QString beforeView = savedPath(h.messages.texts().at(0));
+    const QString weight = savedPath(h.messages.texts().at(1));
+    EXPECT_EQ(pdfInfo(beforeView).value(QStringLiteral("Title")), QStringLiteral("Mirtal report"));
+
+    const QMap<QString, QString> info = pdfInfo(weight);
+    EXPECT_EQ(info.value(QStringLiteral("Title")), QStringLiteral("Mirtal report: Weight Report"));
+    EXPECT_EQ(info.value(QStringLiteral("Creator")), QStringLiteral("Mirtal"));
+    EXPECT_EQ(info.value(QStringLiteral("Pages")), QStringLiteral("1"));
+    // An A4 page on its side.
+    EXPECT_TRUE(info.value(QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595 pts")))
+        << info.value(QStringLiteral("Page size")).toStdString();
+
+    // The window's own text, as a reader finds it.
+    const QString text = pdfText(weight);
+    for (const char* shown : {"User Name",
+                              "Ann",
+                              "Start Date:",
+                              "2004/09/01",
+                              "End Date:",
+                              "2004/09/30",
+                              "Chart Type",
+                              "Fat Intake",
+                              "Positive Foods",
+                              "Snacking",
+                              "Exercise",
+                              "Weight Report",
+                              "Target Weight",
+                              "80 (2004/09/03)",
+                              "80 (2004/09/10)",
+                              "Total Meal",
+                              "Large Chart",
+                              "PRINT",
+                              "VIEW",
+                              "Help",
+                              "USER",
+                              "MEAL EVALUATION"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(shown))) << shown << " in " << text.toStdString();
+    }
+
+    for (const QString& path : {beforeView, weight}) {
+        struct stat status {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, 0600u) << path.toStdString();
+    }
+
+    // The window fills the page's width inside its margins of 10 mm, in its own proportions,
+    // and the start date is drawn without its focus frame.
+    constexpr int dotsPerInch = 100;
+    const QImage page = pdfPage(weight, dotsPerInch);
+    ASSERT_FALSE(page.isNull());
+    const double margin = 10 / 25.4 * dotsPerInch;
+    const QRect ink = inkOf(page);
+    EXPECT_NEAR(ink.left(), margin, 2);
+    EXPECT_NEAR(ink.right(), page.width() - margin, 2);
+    EXPECT_NEAR(double(ink.height()) / ink.width(), double(window->height()) / window->width(),
+                0.01);
+    const double scale = double(ink.width()) / window->width();
+    const QRect printedStart(
+        QPointF(ink.left() + startArea.left() * scale, ink.top() + startArea.top() * scale)
+            .toPoint(),
+        (QSizeF(startArea.size()) * scale).toSize());
+    EXPECT_EQ(focusPixels(page, printedStart), 0);
+}
+
+TEST_F(ChartFolders, ThePicturesFolderForPngTheDocumentsFolderForPdfThenTheLastFolderUsed) {
+    progress(1, day(2004, 9, 10), 64);
+    open();
+    click("LblViewOthers");
+    QStringList offered;
+    QString answer;
+    chart()->setFileChooser([&](const QString&, const QString& suggested, const QString&) {
+        offered << QFileInfo(suggested).absolutePath();
+        return answer;
+    });
+    const auto offer = [&](const char* item) {
+        menuItem(chart(), item)->trigger();
+        return offered.last();
+    };
+
+    // Folders that are not there are not offered: the home folder is.
+    EXPECT_EQ(offer("savePng"), home.path());
+    EXPECT_EQ(offer("savePdf"), home.path());
+    ASSERT_TRUE(QDir().mkpath(pictures()) && QDir().mkpath(documents()));
+    EXPECT_EQ(offer("savePng"), pictures());
+    EXPECT_EQ(offer("savePdf"), documents());
+
+    // Once a chart is saved, both offer where it went.
+    QTemporaryDir elsewhere;
+    answer = elsewhere.filePath(QStringLiteral("pulse.pdf"));
+    EXPECT_EQ(offer("savePdf"), documents());
+    EXPECT_TRUE(QFileInfo::exists(answer));
+    answer.clear();
+    EXPECT_EQ(offer("savePng"), elsewhere.path());
+    EXPECT_EQ(offer("savePdf"), elsewhere.path());
+    EXPECT_TRUE(h.messages.shown.isEmpty());
 }
 
 }  // namespace
