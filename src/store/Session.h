@@ -15,9 +15,6 @@ class Session {
   public:
     enum class UserLoad { Loaded, Duplicate, Missing };
 
-    static inline const QString duplicateUserMessage = QStringLiteral(
-        "More than one user is exits on the same ID. Please contact your administrator.");
-
     explicit Session(QString applicationDirectory);
 
     // Opens the database once per run. The flag is set before the attempt, so a failed open
@@ -39,7 +36,7 @@ class Session {
     QString userIdText() const;
 
     // Reloads the current user's name: one row sets it, none empties it, more than one
-    // keeps the old name (the caller shows duplicateUserMessage).
+    // keeps the old name (the caller shows vocabulary::duplicateUserMessage).
     UserLoad LoadCurrentUser();
     const QString& currentUserName() const { return currentUserName_; }
 

@@ -13,6 +13,7 @@
 #include "app/WindowTable.h"
 #include "store/KeyAllocator.h"
 #include "users/UserRemoval.h"
+#include "users/UserStatements.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/Colours.h"
@@ -41,9 +42,7 @@ void Form1::RefreshData() {
     store::Session& session = switcher_.session();
     bool userExists = false;
     if (session.currentUserId()) {
-        const store::ResultSet rs =
-            session.db().select(QStringLiteral("  Select UserID From User1 Where UserID=") +
-                                session.userIdText() + QStringLiteral(" Order By UserName"));
+        const store::ResultSet rs = session.db().select(statements::userRow(session.userIdText()));
         userExists = rs.recordCount() > 0;
     }
     if (!userExists) {
@@ -56,8 +55,7 @@ void Form1::RefreshData() {
 void Form1::fillUserList() {
     app::guarded(switcher_.messages(), [this] {
         CmbUser->clear();
-        store::ResultSet rs = switcher_.session().db().select(
-            QStringLiteral("  Select * From User1 Order By UserName"));
+        store::ResultSet rs = switcher_.session().db().select(statements::allUsers());
         for (; !rs.eof(); rs.moveNext()) {
             CmbUser->addItem(rs.field(u"UserName").toString(), rs.field(u"UserID"));
         }
@@ -77,10 +75,9 @@ void Form1::addUser() {
     }
     const bool added = app::guarded(messages, [this] {
         store::Database& db = switcher_.session().db();
-        const qint64 key = store::nextKey(db, QStringLiteral("  Select Max(UserID) From User1"));
+        const qint64 key = store::nextKey(db, statements::lastUserKey());
         TxtUser->setText(QString(TxtUser->text()).replace(u'\'', u'`'));
-        db.execute(QStringLiteral("Insert Into User1 Values(") + QString::number(key) +
-                   QStringLiteral(", '") + TxtUser->text() + QStringLiteral("')"));
+        db.execute(statements::insertUser(key, TxtUser->text()));
     });
     if (added) {
         TxtUser->clear();

@@ -27,18 +27,6 @@ class Form1 : public QWidget {
     // Empties the list and closes the main window when the current user no longer exists.
     void RefreshData();
 
-    QLabel* bak;
-    QLabel* Label1;
-    widgets::ChoiceList* CmbUser;
-    widgets::CommandLabel* LblStart;
-    widgets::CommandLabel* LblDelete;
-    QGroupBox* Frame1;
-    QLabel* Label2;
-    QLineEdit* TxtUser;
-    widgets::CommandLabel* LblAdd;
-    widgets::CommandLabel* LblURL;
-    QPushButton* CmdHelp;
-
   private slots:
     void fillUserList();
     void userPicked(int index);
@@ -50,6 +38,18 @@ class Form1 : public QWidget {
 
   private:
     void buildControls();
+
+    QLabel* bak;
+    QLabel* Label1;
+    widgets::ChoiceList* CmbUser;
+    widgets::CommandLabel* LblStart;
+    widgets::CommandLabel* LblDelete;
+    QGroupBox* Frame1;
+    QLabel* Label2;
+    QLineEdit* TxtUser;
+    widgets::CommandLabel* LblAdd;
+    widgets::CommandLabel* LblURL;
+    QPushButton* CmdHelp;
 
     app::WindowSwitcher& switcher_;
 };

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "store/Database.h"
+#include "users/UserStatements.h"
 
 namespace mirtal::users {
 
@@ -14,8 +15,7 @@ void removeUserData(store::Database& db, const QString& userId) {
             .split(u',');
     db.inTransaction([&] {
         for (const QString& table : tables) {
-            db.execute(QStringLiteral("Delete  From ") + table + QStringLiteral(" Where UserID=") +
-                       userId);
+            db.execute(statements::removeUserRows(table, userId));
         }
     });
 }
