@@ -23,7 +23,8 @@ meals::Form5& mealWindow() {
     if (!window) {
         window = qobject_cast<meals::Form5*>(program.openAndPaint(app::WindowId::MealEvaluation));
         const GeneratedData& data = program.data();
-        window->DTPicker1->setDate(data.firstDay.addDays(data.firstDay.daysTo(data.lastDay) / 2));
+        window->findChild<widgets::DatePicker*>(QStringLiteral("DTPicker1"))
+            ->setDate(data.firstDay.addDays(data.firstDay.daysTo(data.lastDay) / 2));
         window->RefreshData();
     }
     return *window;
@@ -59,15 +60,10 @@ void mealRefreshQuery(benchmark::State& state) {
 
 void mealChoiceListDropDown(benchmark::State& state) {
     meals::Form5& window = mealWindow();
-    widgets::ChoiceList* lists[] = {
-        window.CmbFatIntake,
-        window.CmbFastSugarIntake,
-        window.CmbFiberIntake,
-        window.CmbOverallQuantity,
-        window.CmbPositiveFoods,
-        window.findChild<widgets::ChoiceList*>(QStringLiteral("CmbSnacking")),
-        window.findChild<widgets::ChoiceList*>(QStringLiteral("CmbWater"))};
-    widgets::ChoiceList* list = lists[state.range(0) - 1];
+    const char* const lists[] = {
+        "CmbFatIntake",     "CmbFastSugarIntake", "CmbFiberIntake", "CmbOverallQuantity",
+        "CmbPositiveFoods", "CmbSnacking",        "CmbWater"};
+    auto* list = window.findChild<widgets::ChoiceList*>(QLatin1String(lists[state.range(0) - 1]));
     state.SetLabel(list->objectName().toStdString());
     for (auto _ : state) {
         list->showPopup();

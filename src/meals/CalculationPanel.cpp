@@ -47,6 +47,10 @@ QLineEdit* CalculationPanel::addField(const char* name, const QString& caption, 
     return field;
 }
 
+QList<QWidget*> CalculationPanel::readingOrder() const {
+    return {TxtBonus, TxtSnacking, TxtMeal, TxtWater, TxtDayTotal};
+}
+
 void CalculationPanel::showPoints(const MealTotals& totals, const QString& snacking,
                                   const QString& water) {
     TxtBonus->setText(pointsText(totals.bonus()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QList>
 
 class QLabel;
 class QLineEdit;
@@ -18,15 +19,18 @@ class CalculationPanel : public QGroupBox {
 
     void showPoints(const MealTotals& totals, const QString& snacking, const QString& water);
 
+    // The panel's fields in the order a person reads them.
+    QList<QWidget*> readingOrder() const;
+
+  private:
+    QLineEdit* addField(const char* name, const QString& caption, int left, int top);
+
     QLabel* Label18;
     QLineEdit* TxtBonus;
     QLineEdit* TxtMeal;
     QLineEdit* TxtDayTotal;
     QLineEdit* TxtSnacking;
     QLineEdit* TxtWater;
-
-  private:
-    QLineEdit* addField(const char* name, const QString& caption, int left, int top);
 };
 
 }  // namespace mirtal::meals

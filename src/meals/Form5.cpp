@@ -16,11 +16,11 @@
 #include "app/WindowSwitcher.h"
 #include "meals/CalculationPanel.h"
 #include "meals/MealPointList.h"
+#include "meals/MealStatements.h"
 #include "meals/MealTotals.h"
-#include "meals/ScoreLookup.h"
 #include "meals/SnackingAndWater.h"
-#include "store/DateText.h"
 #include "store/KeyAllocator.h"
+#include "store/Vocabulary.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
@@ -30,6 +30,8 @@
 #include "widgets/NavigationBar.h"
 
 namespace mirtal::meals {
+
+namespace vocabulary = store::vocabulary;
 
 namespace {
 
@@ -46,6 +48,11 @@ const QString gridFormat = QStringLiteral(
 constexpr int keyColumn = 1;
 constexpr int mealColumn = 2;
 const QString totalsMark = QStringLiteral("   T");
+
+// A meal not eaten costs its -8 and scores nothing else.
+const QStringList skippedMealPoints{QStringLiteral("-8"), QStringLiteral("0"), QStringLiteral("0"),
+                                    QStringLiteral("0"),  QStringLiteral("0"), QStringLiteral("0"),
+                                    QStringLiteral("0"),  QStringLiteral("0"), QStringLiteral("0")};
 
 // An option of an exclusive group cannot be unselected by itself.
 void deselect(QRadioButton* option) {
@@ -73,13 +80,7 @@ void Form5::RefreshData() {
     MSHFlexGrid1->clearCells();
     MSHFlexGrid1->setFormatString(gridFormat);
     store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral(" Select DMID, MealType, NotEat, FatIntake as [Fat], FastSugarIntake as "
-                       "[FastSugar], FiberIntake as [Fiber], OverallQuantity as [Overall], "
-                       "PositiveFoods,") +
-        QStringLiteral(" PrepareMyself, PrepareSomeone as [AteSitting], AteSlowly") +
-        QStringLiteral(" From DailyMealInput Where UserID=") + switcher_.session().userIdText() +
-        QStringLiteral(" And MealDate=") + store::DateText::dayLiteral(DTPicker1->date()) +
-        QStringLiteral(" Order By MealType"));
+        statements::dayMeals(switcher_.session().userIdText(), DTPicker1->date()));
     MealTotals totals;
     if (rs.recordCount() > 0) {
         int row = 1;
@@ -104,7 +105,7 @@ void Form5::RefreshData() {
     showCellsWhole();
 
     Frame2->reload();
-    Frame3->showPoints(totals, Frame2->TxtScore6->text(), Frame2->TxtScore7->text());
+    Frame3->showPoints(totals, Frame2->snackingScore(), Frame2->waterScore());
 }
 
 void Form5::showCellsWhole() {
@@ -122,27 +123,25 @@ void Form5::showCellsWhole() {
 
 void Form5::reloadMealOptions() {
     const std::array<std::pair<QRadioButton*, QString>, 3> options{{
-        {OptBreakfast, QStringLiteral("1B")},
-        {OptLunch, QStringLiteral("2L")},
-        {OptDinner, QStringLiteral("3D")},
+        {OptBreakfast, vocabulary::breakfastCode},
+        {OptLunch, vocabulary::lunchCode},
+        {OptDinner, vocabulary::dinnerCode},
     }};
     for (const auto& [option, code] : options) {
-        const store::ResultSet rs = switcher_.session().db().select(storedMealStatement(code));
+        const store::ResultSet rs = switcher_.session().db().select(storedMeal(code));
         if (rs.recordCount() == 1) {
             option->setEnabled(false);
             deselect(option);
         } else if (rs.recordCount() == 0) {
             option->setEnabled(true);
         } else {
-            switcher_.messages().inform(ScoreLookup::administratorMessage);
+            switcher_.messages().inform(vocabulary::duplicateChoiceMessage);
         }
     }
 }
 
-QString Form5::storedMealStatement(const QString& mealCode) const {
-    return QStringLiteral("  Select DMID From DailyMealInput Where UserID=") +
-           switcher_.session().userIdText() + QStringLiteral(" And MealType ='") + mealCode +
-           QStringLiteral("' And MealDate=") + store::DateText::dayLiteral(DTPicker1->date());
+QString Form5::storedMeal(const QString& mealCode) const {
+    return statements::storedMeal(switcher_.session().userIdText(), mealCode, DTPicker1->date());
 }
 
 void Form5::ClearData() {
@@ -157,13 +156,13 @@ void Form5::ClearData() {
 void Form5::MealType() {
     mealCode_.clear();
     if (OptBreakfast->isChecked()) {
-        mealCode_ = QStringLiteral("1B");
+        mealCode_ = vocabulary::breakfastCode;
     }
     if (OptLunch->isChecked()) {
-        mealCode_ = QStringLiteral("2L");
+        mealCode_ = vocabulary::lunchCode;
     }
     if (OptDinner->isChecked()) {
-        mealCode_ = QStringLiteral("3D");
+        mealCode_ = vocabulary::dinnerCode;
     }
 }
 
@@ -173,7 +172,7 @@ bool Form5::allMealsStored() const {
 
 void Form5::dayChosen() {
     TxtHidID1->clear();
-    Frame2->TxtHidID2->clear();
+    Frame2->forgetShownEntry();
     app::guarded(switcher_.messages(), [this] { RefreshData(); });
 }
 
@@ -214,27 +213,27 @@ void Form5::submitMeal() {
     }
     app::guarded(messages, [this, &messages] {
         store::Database& db = switcher_.session().db();
-        const qint64 key =
-            store::nextKey(db, QStringLiteral("  Select Max(DMID) From DailyMealInput"));
+        const qint64 key = store::nextKey(db, statements::lastMealKey());
         MealType();
         if (mealCode_.isEmpty()) {
             messages.inform(selectMealMessage, messageTitle, app::Messages::Icon::Information);
             return;
         }
-        const store::ResultSet stored = db.select(storedMealStatement(mealCode_));
+        const store::ResultSet stored = db.select(storedMeal(mealCode_));
         if (stored.recordCount() > 0) {
             messages.inform(QStringLiteral("This meal type is already exits."));
         } else if (Check0->isChecked()) {
-            db.execute(QStringLiteral("Insert Into DailyMealInput Values(") + QString::number(key) +
-                       QStringLiteral(", ") + switcher_.session().userIdText() +
-                       QStringLiteral(", '") + store::DateText::shortDate(DTPicker1->date()) +
-                       QStringLiteral("', '") + mealCode_ + QStringLiteral("',") +
-                       QStringLiteral(" -8, 0, 0, 0, 0, 0, 0, 0, 0)"));
+            insertMeal(key, skippedMealPoints);
         } else if (!insertEatenMeal(key)) {
             return;
         }
         RefreshData();
     });
+}
+
+void Form5::insertMeal(qint64 key, const QStringList& points) {
+    switcher_.session().db().execute(statements::insertMeal(key, switcher_.session().userIdText(),
+                                                            DTPicker1->date(), mealCode_, points));
 }
 
 // False when a criterion has no score yet; nothing is stored then, and nothing reloaded.
@@ -245,20 +244,14 @@ bool Form5::insertEatenMeal(qint64 key) {
         switcher_.messages().inform(QStringLiteral("All the meal scores are not seleted."));
         return false;
     }
-    const QString prepareMyself = Check1->isChecked() ? QStringLiteral("3") : QStringLiteral("0");
-    const QString ateSitting = Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    const QString ateSlowly = Check3->isChecked() ? QStringLiteral("5") : QStringLiteral("0");
-    QString statement =
-        QStringLiteral("Insert Into DailyMealInput Values(") + QString::number(key) +
-        QStringLiteral(", ") + switcher_.session().userIdText() + QStringLiteral(", '") +
-        store::DateText::shortDate(DTPicker1->date()) + QStringLiteral("', '") + mealCode_ +
-        QStringLiteral("',") + QStringLiteral(" ") + QStringLiteral("0");
+    QStringList points{QStringLiteral("0")};
     for (const QLineEdit* score : scores) {
-        statement += QStringLiteral(", ") + score->text();
+        points << score->text();
     }
-    statement += QStringLiteral(",") + QStringLiteral(" ") + prepareMyself + QStringLiteral(", ") +
-                 ateSitting + QStringLiteral(", ") + ateSlowly + QStringLiteral(")");
-    switcher_.session().db().execute(statement);
+    points << (Check1->isChecked() ? QStringLiteral("3") : QStringLiteral("0"))
+           << (Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
+           << (Check3->isChecked() ? QStringLiteral("5") : QStringLiteral("0"));
+    insertMeal(key, points);
     switcher_.messages().inform(QStringLiteral("Selected meal has been added."));
     return true;
 }
@@ -277,9 +270,8 @@ void Form5::removeMeal() {
         return;
     }
     app::guarded(messages, [this] {
-        switcher_.session().db().execute(QStringLiteral(" Delete From DailyMealInput Where DMID=") +
-                                         TxtHidID1->text() + QStringLiteral(" And UserID=") +
-                                         switcher_.session().userIdText());
+        switcher_.session().db().execute(
+            statements::removeMeal(TxtHidID1->text(), switcher_.session().userIdText()));
         RefreshData();
     });
 }
@@ -329,41 +321,30 @@ void Form5::buildControls(ScoreLookup& lookup) {
 
     // The meal down the left, snacking, water and the day's points down the right, the
     // day's meals below.
-    frame_.setReadingOrder({DTPicker1,
-                            CmdHelp,
-                            OptBreakfast,
-                            OptLunch,
-                            OptDinner,
-                            Check0,
-                            CmbFatIntake,
-                            TxtScore1,
-                            CmbFastSugarIntake,
-                            TxtScore2,
-                            CmbFiberIntake,
-                            TxtScore3,
-                            CmbOverallQuantity,
-                            TxtScore4,
-                            CmbPositiveFoods,
-                            TxtScore5,
-                            Check1,
-                            Check2,
-                            Check3,
-                            LblURL,
-                            LblURL_PF,
-                            LblDailyMeal,
-                            Frame2->CmbSnacking,
-                            Frame2->TxtScore6,
-                            Frame2->CmbWater,
-                            Frame2->TxtScore7,
-                            Frame2->LblSnack,
-                            Frame2->LblEdit,
-                            Frame2->LblDelete,
-                            Frame3->TxtBonus,
-                            Frame3->TxtSnacking,
-                            Frame3->TxtMeal,
-                            Frame3->TxtWater,
-                            Frame3->TxtDayTotal,
-                            MSHFlexGrid1});
+    QList<QWidget*> readingOrder{DTPicker1,
+                                 CmdHelp,
+                                 OptBreakfast,
+                                 OptLunch,
+                                 OptDinner,
+                                 Check0,
+                                 CmbFatIntake,
+                                 TxtScore1,
+                                 CmbFastSugarIntake,
+                                 TxtScore2,
+                                 CmbFiberIntake,
+                                 TxtScore3,
+                                 CmbOverallQuantity,
+                                 TxtScore4,
+                                 CmbPositiveFoods,
+                                 TxtScore5,
+                                 Check1,
+                                 Check2,
+                                 Check3,
+                                 LblURL,
+                                 LblURL_PF,
+                                 LblDailyMeal};
+    readingOrder << Frame2->readingOrder() << Frame3->readingOrder() << MSHFlexGrid1;
+    frame_.setReadingOrder(readingOrder);
 
     widgets::HoverReset::install(Frame5, {LblDailyMeal});
     widgets::HoverReset::install(this, frame_.bar->labels())->add({LblURL, LblURL_PF});

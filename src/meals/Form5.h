@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include "app/DataWindowFrame.h"
@@ -47,6 +48,28 @@ class Form5 : public QWidget {
     // Sets the selected meal code from the meal options: "1B", "2L", "3D" or empty.
     void MealType();
 
+  private slots:
+    void dayChosen();
+    void mealOptionClicked();
+    void notEatenChanged();
+    void submitMeal();
+    void mealClicked(int row);
+    void removeMeal();
+    void openDietPage();
+
+  private:
+    void buildControls(ScoreLookup& lookup);
+    void buildMealChoice();
+    void buildEvaluation(ScoreLookup& lookup);
+    void reloadMealOptions();
+    void showCellsWhole();
+    // The statement that finds the current user's meal of the picked day.
+    QString storedMeal(const QString& mealCode) const;
+    bool allMealsStored() const;
+    // Stores the selected meal of the picked day with the given points.
+    void insertMeal(qint64 key, const QStringList& points);
+    bool insertEatenMeal(qint64 key);
+
     QLabel* Label10;
     widgets::DatePicker* DTPicker1;
     QLabel* Label1;
@@ -84,26 +107,6 @@ class Form5 : public QWidget {
     widgets::Grid* MSHFlexGrid1;
     widgets::CommandLabel* LblURL_PF;
     QPushButton* CmdHelp;
-
-  private slots:
-    void dayChosen();
-    void mealOptionClicked();
-    void notEatenChanged();
-    void submitMeal();
-    void mealClicked(int row);
-    void removeMeal();
-    void openDietPage();
-
-  private:
-    void buildControls(ScoreLookup& lookup);
-    void buildMealChoice();
-    void buildEvaluation(ScoreLookup& lookup);
-    void reloadMealOptions();
-    void showCellsWhole();
-    // "  Select DMID From DailyMealInput Where ...": the current user's meal of the picked day.
-    QString storedMealStatement(const QString& mealCode) const;
-    bool allMealsStored() const;
-    bool insertEatenMeal(qint64 key);
 
     app::WindowSwitcher& switcher_;
     app::DataWindowFrame frame_;

@@ -5,7 +5,9 @@
 
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
+#include "meals/MealStatements.h"
 #include "meals/ScoreLookup.h"
+#include "store/Vocabulary.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/ChoiceList.h"
 
@@ -74,9 +76,7 @@ void MealPointList::fill() {
     const QString shown = list_->text();
     list_->clear();
     app::guarded(switcher_.messages(), [this] {
-        store::ResultSet rs = switcher_.session().db().select(
-            QStringLiteral("  Select MID, MealName From SetMealPoint Where SubID=") +
-            QString::number(category_));
+        store::ResultSet rs = switcher_.session().db().select(statements::choicesOf(category_));
         for (; !rs.eof(); rs.moveNext()) {
             list_->addItem(rs.field(u"MealName").toString(), rs.field(u"MID"));
         }
@@ -91,7 +91,7 @@ void MealPointList::pick(int index) {
     app::guarded(messages, [&] {
         found = lookup_.ScoreVal(switcher_.session().db());
         if (!found) {
-            messages.inform(ScoreLookup::administratorMessage);
+            messages.inform(store::vocabulary::duplicateChoiceMessage);
         }
     });
     // A choice whose score is not known is not taken: showing the score of an earlier pick,

@@ -1,12 +1,12 @@
 #include "meals/ScoreLookup.h"
 
+#include "meals/MealStatements.h"
 #include "store/Database.h"
 
 namespace mirtal::meals {
 
 bool ScoreLookup::ScoreVal(store::Database& db) {
-    const store::ResultSet rs =
-        db.select(QStringLiteral("  Select Score From SetMealPoint Where MID=") + pickedKey_);
+    const store::ResultSet rs = db.select(statements::scoreOf(pickedKey_));
     if (rs.recordCount() != 1) {
         return false;
     }

@@ -14,9 +14,6 @@ namespace mirtal::meals {
 // empty and keeps its values for the whole run, also while the window is closed.
 class ScoreLookup {
   public:
-    static inline const QString administratorMessage =
-        QStringLiteral("Contact with your administrator.");
-
     void setPickedKey(const QVariant& key) { pickedKey_ = key.toString(); }
     const QString& pickedKey() const { return pickedKey_; }
     const QString& lookedUpScore() const { return lookedUpScore_; }

@@ -6,15 +6,17 @@
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "meals/MealPointList.h"
-#include "meals/ScoreLookup.h"
-#include "store/DateText.h"
+#include "meals/MealStatements.h"
 #include "store/KeyAllocator.h"
+#include "store/Vocabulary.h"
 #include "widgets/ChoiceList.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
 #include "widgets/HoverReset.h"
 
 namespace mirtal::meals {
+
+namespace vocabulary = store::vocabulary;
 
 namespace {
 
@@ -78,7 +80,7 @@ void SnackingAndWater::layOut() {
 
 void SnackingAndWater::reload() {
     const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral(" Select DSID, Snacking, Water From DailySnackingInput") + ofTheDay());
+        statements::daySnacking(switcher_.session().userIdText(), day_->date()));
     if (rs.recordCount() == 1) {
         TxtHidID2->setText(rs.field(u"DSID").toString());
         TxtScore6->setText(rs.field(u"Snacking").toString());
@@ -102,8 +104,7 @@ void SnackingAndWater::showChoiceOf(MealPointList* choices) {
         score->setText(QStringLiteral("0"));
     }
     const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral(" Select MealName From SetMealPoint Where SubID=") +
-        QString::number(choices->category()) + QStringLiteral(" And Score=") + score->text());
+        statements::choicesScoring(choices->category(), score->text()));
     // Only a choice that the score names alone is shown; any other text would not be the
     // stored choice.
     choices->list()->setText(rs.recordCount() == 1 ? rs.field(u"MealName").toString() : QString());
@@ -122,9 +123,20 @@ bool SnackingAndWater::scoresChosen() {
     return true;
 }
 
-QString SnackingAndWater::ofTheDay() const {
-    return QStringLiteral(" Where UserID=") + switcher_.session().userIdText() +
-           QStringLiteral(" And MealDate=") + store::DateText::dayLiteral(day_->date());
+QString SnackingAndWater::snackingScore() const {
+    return TxtScore6->text();
+}
+
+QString SnackingAndWater::waterScore() const {
+    return TxtScore7->text();
+}
+
+void SnackingAndWater::forgetShownEntry() {
+    TxtHidID2->clear();
+}
+
+QList<QWidget*> SnackingAndWater::readingOrder() const {
+    return {CmbSnacking, TxtScore6, CmbWater, TxtScore7, LblSnack, LblEdit, LblDelete};
 }
 
 void SnackingAndWater::add() {
@@ -134,21 +146,17 @@ void SnackingAndWater::add() {
     app::Messages& messages = switcher_.messages();
     app::guarded(messages, [&] {
         store::Database& db = switcher_.session().db();
-        const qint64 key =
-            store::nextKey(db, QStringLiteral("  Select Max(DSID) From DailySnackingInput"));
-        const store::ResultSet rs =
-            db.select(QStringLiteral("  Select DSID From DailySnackingInput") + ofTheDay());
+        const QString userId = switcher_.session().userIdText();
+        const qint64 key = store::nextKey(db, statements::lastSnackingKey());
+        const store::ResultSet rs = db.select(statements::daySnackingKeys(userId, day_->date()));
         if (rs.recordCount() == 1) {
             messages.inform(
                 QStringLiteral("You have already added today's water and snacking meal."));
         } else if (rs.recordCount() > 1) {
-            messages.inform(ScoreLookup::administratorMessage);
+            messages.inform(vocabulary::duplicateChoiceMessage);
         } else {
-            db.execute(
-                QStringLiteral("Insert Into DailySnackingInput Values(") + QString::number(key) +
-                QStringLiteral(", ") + switcher_.session().userIdText() + QStringLiteral(", '") +
-                store::DateText::shortDate(day_->date()) + QStringLiteral("', ") +
-                TxtScore6->text() + QStringLiteral(", ") + TxtScore7->text() + QStringLiteral(")"));
+            db.execute(statements::insertSnacking(key, userId, day_->date(), TxtScore6->text(),
+                                                  TxtScore7->text()));
             messages.inform(QStringLiteral("Snacking meal and water is added."));
         }
         refresh_();
@@ -162,20 +170,17 @@ void SnackingAndWater::update() {
     app::Messages& messages = switcher_.messages();
     app::guarded(messages, [&] {
         store::Database& db = switcher_.session().db();
-        const store::ResultSet rs =
-            db.select(QStringLiteral("  Select DSID From DailySnackingInput") + ofTheDay());
+        const QString userId = switcher_.session().userIdText();
+        const store::ResultSet rs = db.select(statements::daySnackingKeys(userId, day_->date()));
         if (rs.recordCount() == 0) {
             messages.inform(QStringLiteral("You have not any water and snacking meal to update."));
         } else if (rs.recordCount() > 1) {
-            messages.inform(ScoreLookup::administratorMessage);
+            messages.inform(vocabulary::duplicateChoiceMessage);
         } else if (messages.ask(QStringLiteral("Confirm update snacking meal?"),
                                 QStringLiteral("Message"))) {
-            db.execute(QStringLiteral(" Update DailySnackingInput Set") +
-                       QStringLiteral(" MealDate='") + store::DateText::shortDate(day_->date()) +
-                       QStringLiteral("', Snacking=") + TxtScore6->text() +
-                       QStringLiteral(", Water=") + TxtScore7->text() +
-                       QStringLiteral(" Where DSID=") + rs.field(u"DSID").toString() +
-                       QStringLiteral(" And UserID=") + switcher_.session().userIdText());
+            db.execute(statements::updateSnacking(rs.field(u"DSID").toString(), userId,
+                                                  day_->date(), TxtScore6->text(),
+                                                  TxtScore7->text()));
         }
         // Also after No, so that the lists and scores show the stored entry again.
         refresh_();
@@ -195,8 +200,7 @@ void SnackingAndWater::remove() {
     }
     app::guarded(messages, [&] {
         switcher_.session().db().execute(
-            QStringLiteral(" Delete From DailySnackingInput Where DSID=") + TxtHidID2->text() +
-            QStringLiteral(" And UserID=") + switcher_.session().userIdText());
+            statements::removeSnacking(TxtHidID2->text(), switcher_.session().userIdText()));
         TxtHidID2->clear();
         refresh_();
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QList>
 #include <functional>
 
 class QLineEdit;
@@ -36,6 +37,20 @@ class SnackingAndWater : public QGroupBox {
     // of its category that scores 0. Throws StoreError.
     void reload();
 
+    // The scores shown, as the statements take them.
+    QString snackingScore() const;
+    QString waterScore() const;
+    // Drops the key of the entry shown, so that DELETE refuses until the next reload.
+    void forgetShownEntry();
+    // The frame's controls in the order a person reads them.
+    QList<QWidget*> readingOrder() const;
+
+  private slots:
+    void add();
+    void update();
+    void remove();
+
+  private:
     widgets::ChoiceList* CmbSnacking;
     QLineEdit* TxtScore6;
     widgets::ChoiceList* CmbWater;
@@ -46,17 +61,9 @@ class SnackingAndWater : public QGroupBox {
     widgets::CommandLabel* LblEdit;
     widgets::CommandLabel* LblDelete;
 
-  private slots:
-    void add();
-    void update();
-    void remove();
-
-  private:
     void layOut();
     void showChoiceOf(MealPointList* choices);
     bool scoresChosen();
-    // " Where UserID=... And MealDate=#...#": the current user's entries of the picked day.
-    QString ofTheDay() const;
 
     app::WindowSwitcher& switcher_;
     const widgets::DatePicker* day_;
