@@ -160,7 +160,10 @@ int measureWindows(const QString& folder, int runs) {
             for (const char* name : choice.ticked) {
                 window->findChild<QAbstractButton*>(QLatin1String(name))->setChecked(true);
             }
-            (bars ? window->OptBarChart : window->OptLineChart)->setChecked(true);
+            window
+                ->findChild<QRadioButton*>(bars ? QStringLiteral("OptBarChart")
+                                                : QStringLiteral("OptLineChart"))
+                ->setChecked(true);
             auto* view = window->findChild<widgets::CommandLabel*>(QLatin1String(choice.view));
             std::vector<double> wall;
             std::vector<double> cpu;

@@ -26,21 +26,25 @@ void settle() {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+reports::ChartView* chartOf(reports::frmReportMeal* window) {
+    return window->findChild<reports::ChartView*>(QStringLiteral("MSChart1"));
+}
+
 // The report window with the weight report of the user's twenty-year range drawn.
 reports::frmReportMeal* weightOverTwentyYears() {
     BenchProgram& program = BenchProgram::twentyYears();
     program.closeAll();
     auto* window =
         qobject_cast<reports::frmReportMeal*>(program.openAndPaint(app::WindowId::Reports));
-    window->OptWeight->setChecked(true);
-    emit window->LblViewOthers->clicked();
+    window->findChild<QRadioButton*>(QStringLiteral("OptWeight"))->setChecked(true);
+    emit window->findChild<widgets::CommandLabel*>(QStringLiteral("LblViewOthers"))->clicked();
     settle();
     return window;
 }
 
 void trendOn(benchmark::State& state) {
     reports::frmReportMeal* window = weightOverTwentyYears();
-    QAction* trend = window->MSChart1->trendAction();
+    QAction* trend = chartOf(window)->trendAction();
     for (auto _ : state) {
         state.PauseTiming();
         trend->setChecked(false);
@@ -55,22 +59,23 @@ void trendOn(benchmark::State& state) {
 
 void saveChart(benchmark::State& state) {
     reports::frmReportMeal* window = weightOverTwentyYears();
-    window->MSChart1->trendAction()->setChecked(true);
+    reports::ChartView* chart = chartOf(window);
+    chart->trendAction()->setChecked(true);
     settle();
     const bool pdf = state.range(0) == 1;
     QTemporaryDir folder;
     const QString path =
         folder.filePath(pdf ? QStringLiteral("weight.pdf") : QStringLiteral("weight.png"));
     for (auto _ : state) {
-        const QString failure = pdf ? reports::saveChartAsPdf(window->MSChart1, path)
-                                    : reports::saveChartAsPng(window->MSChart1, path);
+        const QString failure =
+            pdf ? reports::saveChartAsPdf(chart, path) : reports::saveChartAsPng(chart, path);
         if (!failure.isEmpty()) {
             state.SkipWithError(failure.toStdString().c_str());
             break;
         }
     }
     state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
-    window->MSChart1->trendAction()->setChecked(false);
+    chart->trendAction()->setChecked(false);
 }
 
 }  // namespace

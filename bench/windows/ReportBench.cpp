@@ -89,7 +89,10 @@ struct OpenReport {
         for (const char* name : setting.ticked) {
             window->findChild<QAbstractButton*>(QLatin1String(name))->setChecked(true);
         }
-        (kind == bars ? window->OptBarChart : window->OptLineChart)->setChecked(true);
+        window
+            ->findChild<QRadioButton*>(kind == bars ? QStringLiteral("OptBarChart")
+                                                    : QStringLiteral("OptLineChart"))
+            ->setChecked(true);
         view = window->findChild<widgets::CommandLabel*>(QLatin1String(setting.view));
         if (statements) {
             program.db().setStatementObserver(
@@ -102,6 +105,10 @@ struct OpenReport {
     void click() {
         emit view->clicked();
         settle();
+    }
+
+    reports::ChartView* chart() const {
+        return window->findChild<reports::ChartView*>(QStringLiteral("MSChart1"));
     }
 
     reports::frmReportMeal* window;
@@ -120,7 +127,7 @@ void setCounters(benchmark::State& state, const reports::ChartModel& chart,
 
 void viewReport(benchmark::State& state) {
     OpenReport open(static_cast<Report>(state.range(0)), static_cast<Kind>(state.range(1)));
-    const PaintCounter counter(open.window->MSChart1);
+    const PaintCounter counter(open.chart());
     for (auto _ : state) {
         open.click();
     }
@@ -143,10 +150,11 @@ void reportStatements(benchmark::State& state) {
 void buildModel(benchmark::State& state) {
     OpenReport open(static_cast<Report>(state.range(0)), line);
     reports::frmReportMeal* window = open.window;
+    const auto* start = window->findChild<widgets::DatePicker*>(QStringLiteral("DTPicker1"));
+    const auto* end = window->findChild<widgets::DatePicker*>(QStringLiteral("DTPicker2"));
     for (auto _ : state) {
         reports::ChartModel model;
-        const reports::ReportRange range{QStringLiteral("1"), window->DTPicker1->date(),
-                                         window->DTPicker2->date()};
+        const reports::ReportRange range{QStringLiteral("1"), start->date(), end->date()};
         store::Database& db = BenchProgram::twentyYears().db();
         switch (static_cast<Report>(state.range(0))) {
             case totalMeal:
@@ -172,9 +180,10 @@ void buildModel(benchmark::State& state) {
 void drawModel(benchmark::State& state) {
     OpenReport open(static_cast<Report>(state.range(0)), static_cast<Kind>(state.range(1)));
     const reports::ChartModel model = open.window->chartModel();
-    const PaintCounter counter(open.window->MSChart1);
+    reports::ChartView* chart = open.chart();
+    const PaintCounter counter(chart);
     for (auto _ : state) {
-        open.window->MSChart1->draw(model);
+        chart->draw(model);
         settle();
     }
     setCounters(state, model, &counter);
@@ -185,7 +194,7 @@ void bareChart(benchmark::State& state) {
     OpenReport open(static_cast<Report>(state.range(0)), kind);
     const reports::ChartModel& model = open.window->chartModel();
     QChartView view;
-    view.resize(open.window->MSChart1->size());
+    view.resize(open.chart()->size());
     view.show();
     settle();
     const PaintCounter counter(&view);

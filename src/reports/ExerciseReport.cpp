@@ -2,8 +2,10 @@
 
 #include "reports/ChartModel.h"
 #include "reports/ReportNumbers.h"
+#include "reports/ReportStatements.h"
 #include "store/Database.h"
 #include "store/DateText.h"
+#include "store/Vocabulary.h"
 
 namespace mirtal::reports {
 
@@ -25,7 +27,7 @@ class DayPoints {
         } else if (intensity == u"Difficult") {
             difficult_ = roundHalfEven(difficult_ + times * 5);
         }
-        if (intensity != u"No Workout") {
+        if (intensity != store::vocabulary::restDayIntensity) {
             restDay_ = false;
         }
     }
@@ -44,12 +46,7 @@ class DayPoints {
 }  // namespace
 
 void buildExerciseReport(store::Database& db, const ReportRange& range, ChartModel& chart) {
-    store::ResultSet rs = db.select(
-        QStringLiteral(" Select a.SEID, a.ExerciseName, a.Intensity, a.Description, b.EID, "
-                       "b.ExcerciseDate, b.ExerciseTimes") +
-        QStringLiteral(" From SetExercise a, Exercise b Where a.SEID=b.SEID And a.UserID=") +
-        range.userId + range.filter(QStringLiteral("ExcerciseDate")) + QStringLiteral(" ") +
-        QStringLiteral("Order By CDate(ExcerciseDate)"));
+    store::ResultSet rs = db.select(statements::exerciseEntries(range));
     if (rs.eof()) {
         chart.setRowCount(1);
         chart.setColumnCount(1);

@@ -4,8 +4,10 @@
 
 #include "reports/ChartModel.h"
 #include "reports/ReportNumbers.h"
+#include "reports/ReportStatements.h"
 #include "store/Database.h"
 #include "store/DateText.h"
+#include "store/Vocabulary.h"
 
 namespace mirtal::reports {
 
@@ -27,36 +29,18 @@ constexpr int notEatField = 1;
 constexpr int mealField = 2;
 constexpr int bonusField = 3;
 
-QString mealCode(MealChoice meals) {
+QString mealStatement(const ReportRange& range, MealChoice meals) {
     switch (meals) {
         case MealChoice::Breakfast:
-            return QStringLiteral("1B");
+            return statements::mealCriteria(range, store::vocabulary::breakfastCode);
         case MealChoice::Lunch:
-            return QStringLiteral("2L");
+            return statements::mealCriteria(range, store::vocabulary::lunchCode);
         case MealChoice::Dinner:
-            return QStringLiteral("3D");
+            return statements::mealCriteria(range, store::vocabulary::dinnerCode);
         case MealChoice::Total:
             break;
     }
-    return QString();
-}
-
-QString mealStatement(const ReportRange& range, MealChoice meals) {
-    if (meals == MealChoice::Total) {
-        return QStringLiteral(
-                   " SELECT MealDate, Sum ( FatIntake)  as FatIntake, Sum ( FastSugarIntake) as "
-                   "FastSugarIntake, Sum (FiberIntake) as FiberIntake, Sum (OverallQuantity) as "
-                   "OverallQuantity, Sum (PositiveFoods) as PositiveFoods") +
-               QStringLiteral(" From DailyMealInput Where UserID=") + range.userId +
-               range.filter(QStringLiteral("MealDate")) +
-               QStringLiteral(" Group By MealDate Order By CDate(MealDate)");
-    }
-    return QStringLiteral(
-               " Select MealDate, FatIntake, FastSugarIntake, FiberIntake, OverallQuantity, "
-               "PositiveFoods From DailyMealInput Where UserID=") +
-           range.userId + QStringLiteral(" And MealType='") + mealCode(meals) +
-           QStringLiteral("' ") + range.filter(QStringLiteral("MealDate")) +
-           QStringLiteral("Order By CDate(MealDate)");
+    return statements::dayMealCriteria(range);
 }
 
 QString dayOf(const store::ResultSet& rs) {
@@ -123,14 +107,7 @@ void buildMealReport(store::Database& db, const ReportRange& range, const MealCr
 
 void buildTotalMealReport(store::Database& db, const ReportRange& range,
                           const TotalMealSeries& ticked, ChartModel& chart) {
-    store::ResultSet rs = db.select(
-        QStringLiteral(" SELECT MealDate , Sum (NotEat) As NotEat,") +
-        QStringLiteral(" (Sum (FatIntake) + Sum(FastSugarIntake) + Sum(FiberIntake)+ Sum "
-                       "(OverallQuantity) + Sum (PositiveFoods)) As Meal, ") +
-        QStringLiteral(" (Sum(PrepareMyself) + Sum(PrepareSomeone)+Sum (AteSlowly)) As Bonus ") +
-        QStringLiteral(" From DailyMealInput Where UserID=") + range.userId +
-        range.filter(QStringLiteral("MealDate")) +
-        QStringLiteral(" Group By MealDate Order By CDate(MealDate)"));
+    store::ResultSet rs = db.select(statements::dayMealTotals(range));
     if (rs.eof()) {
         chart.setRowCount(1);
         chart.setColumnCount(1);

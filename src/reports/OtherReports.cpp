@@ -2,6 +2,7 @@
 
 #include "reports/ChartModel.h"
 #include "reports/ReportNumbers.h"
+#include "reports/ReportStatements.h"
 #include "store/Database.h"
 #include "store/DateText.h"
 
@@ -16,9 +17,7 @@ struct Targets {
 
 // The user's target pulse and weight; with no target row, or more than one, both count as 0.
 Targets readTargets(store::Database& db, const ReportRange& range) {
-    const store::ResultSet rs =
-        db.select(QStringLiteral(" Select Pulse, Weight From PulseWeightTarget Where UserID=") +
-                  range.userId);
+    const store::ResultSet rs = db.select(statements::targetMeasurements(range.userId));
     if (rs.recordCount() != 1) {
         return {};
     }
@@ -40,47 +39,37 @@ QString moraleScale() {
 }
 
 Report describe(OtherReport report, const ReportRange& range, const Targets& targets) {
-    const QString pulseWeight = QStringLiteral(" from PulseWeight Where UserID=") + range.userId +
-                                range.filter(QStringLiteral("Date1")) +
-                                QStringLiteral("Order By CDate(Date1)");
-    const QString snacking = QStringLiteral(" From DailySnackingInput Where UserID=") +
-                             range.userId + range.filter(QStringLiteral("MealDate")) +
-                             QStringLiteral("Order By CDate(MealDate)");
     switch (report) {
         case OtherReport::Weight:
-            return {QStringLiteral(" Select Date1, Weight") + pulseWeight,
+            return {statements::measurements(range, QStringLiteral("Weight")),
                     QStringLiteral("Weight Report"),
                     QStringLiteral("Weight"),
                     true,
                     roundHalfEven(targets.weight),
                     QString()};
         case OtherReport::Pulse:
-            return {QStringLiteral(" Select Date1, Pulse") + pulseWeight,
+            return {statements::measurements(range, QStringLiteral("Pulse")),
                     QStringLiteral("Pulse Report"),
                     QStringLiteral("Pulse"),
                     true,
                     roundHalfEven(targets.pulse),
                     QString()};
         case OtherReport::Morale:
-            return {QStringLiteral(" Select a.Date1, b.Score from PulseWeight a, SetMealPoint b "
-                                   "Where a.UserID=") +
-                        range.userId + QStringLiteral(" And a.Morale=b.MealName") +
-                        QStringLiteral(" And b.SubID=8") + range.filter(QStringLiteral("a.Date1")) +
-                        QStringLiteral("Order By CDate(Date1)"),
+            return {statements::moraleScores(range),
                     QStringLiteral("Morale Report"),
                     QStringLiteral("Morale"),
                     false,
                     0,
                     moraleScale()};
         case OtherReport::Snacking:
-            return {QStringLiteral(" Select MealDate, Snacking") + snacking,
+            return {statements::snackingScores(range, QStringLiteral("Snacking")),
                     QStringLiteral("Snacking Report"),
                     QStringLiteral("Snacking"),
                     false,
                     0,
                     QString()};
         case OtherReport::Water:
-            return {QStringLiteral(" Select MealDate, Water") + snacking,
+            return {statements::snackingScores(range, QStringLiteral("Water")),
                     QStringLiteral("Water Drinking Report"),
                     QStringLiteral("Water"),
                     false,

@@ -17,8 +17,10 @@
 #include "reports/ExerciseReport.h"
 #include "reports/MealReports.h"
 #include "reports/OtherReports.h"
+#include "reports/ReportStatements.h"
 #include "reports/Trend.h"
 #include "reports/WindowPrint.h"
+#include "store/Vocabulary.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/CommandLabel.h"
 #include "widgets/DatePicker.h"
@@ -89,9 +91,8 @@ frmReportMeal::frmReportMeal(app::WindowSwitcher& switcher)
 }
 
 void frmReportMeal::loadRange() {
-    const store::ResultSet rs = switcher_.session().db().select(
-        QStringLiteral("  Select StartDate, TargetDate From PulseWeightTarget Where UserID=") +
-        switcher_.session().userIdText());
+    const store::ResultSet rs =
+        switcher_.session().db().select(statements::targetRange(switcher_.session().userIdText()));
     if (rs.recordCount() == 1) {
         DTPicker1->setDate(rs.field(u"StartDate").toDate());
         DTPicker2->setDate(rs.field(u"TargetDate").toDate());
@@ -99,7 +100,7 @@ void frmReportMeal::loadRange() {
         DTPicker2->setDate(app::Clock::today());
         DTPicker1->setDate(DTPicker2->date().addDays(-15));
     } else {
-        switcher_.messages().inform(QStringLiteral("Contact with your administrator"));
+        switcher_.messages().inform(store::vocabulary::duplicateTargetMessage);
     }
 }
 

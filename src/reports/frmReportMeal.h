@@ -41,6 +41,25 @@ class frmReportMeal : public QWidget {
     // The chart's content, as the last VIEW left it.
     const ChartModel& chartModel() const { return chart_; }
 
+  private slots:
+    void viewMeal();
+    void viewTotalMeal();
+    void viewOthers();
+    void viewExercise();
+    void toggleChartSize();
+    void print();
+    void drawChart();
+
+  private:
+    void buildControls();
+    void loadRange();
+    // One VIEW: the chart type from the Chart Type panel, then the report, then the chart
+    // drawn afresh. A store error shows its description and leaves the chart as it was.
+    // `measured` marks the reports of a daily measurement against its target, which can show
+    // their trend.
+    void view(const std::function<void(store::Database&, const ReportRange&)>& report,
+              bool measured = false);
+
     QGroupBox* Frame10;
     QLabel* Label1;
     QLabel* LabelUser;
@@ -87,25 +106,6 @@ class frmReportMeal : public QWidget {
     QPushButton* Command2;
     widgets::CommandLabel* LblPrint;
     QPushButton* CmdHelp;
-
-  private slots:
-    void viewMeal();
-    void viewTotalMeal();
-    void viewOthers();
-    void viewExercise();
-    void toggleChartSize();
-    void print();
-    void drawChart();
-
-  private:
-    void buildControls();
-    void loadRange();
-    // One VIEW: the chart type from the Chart Type panel, then the report, then the chart
-    // drawn afresh. A store error shows its description and leaves the chart as it was.
-    // `measured` marks the reports of a daily measurement against its target, which can show
-    // their trend.
-    void view(const std::function<void(store::Database&, const ReportRange&)>& report,
-              bool measured = false);
 
     app::WindowSwitcher& switcher_;
     app::DataWindowFrame frame_;
