@@ -11,6 +11,7 @@
 #include <array>
 
 #include "app/Clock.h"
+#include "app/EditFlow.h"
 #include "app/Links.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
@@ -219,13 +220,13 @@ void Form5::submitMeal() {
             messages.inform(selectMealMessage, messageTitle, app::Messages::Icon::Information);
             return;
         }
-        const store::ResultSet stored = db.select(storedMeal(mealCode_));
-        if (stored.recordCount() > 0) {
-            messages.inform(QStringLiteral("This meal type is already exits."));
-        } else if (Check0->isChecked()) {
-            insertMeal(key, skippedMealPoints);
-        } else if (!insertEatenMeal(key)) {
-            return;
+        if (!app::refuseTakenDay(messages, db, storedMeal(mealCode_),
+                                 QStringLiteral("This meal type is already exits."))) {
+            if (Check0->isChecked()) {
+                insertMeal(key, skippedMealPoints);
+            } else if (!insertEatenMeal(key)) {
+                return;
+            }
         }
         RefreshData();
     });
@@ -257,23 +258,18 @@ bool Form5::insertEatenMeal(qint64 key) {
 }
 
 void Form5::mealClicked(int row) {
-    TxtHidID1->setText(MSHFlexGrid1->textMatrix(row, keyColumn));
+    app::pickKey(*MSHFlexGrid1, row, *TxtHidID1, keyColumn);
 }
 
 void Form5::removeMeal() {
-    app::Messages& messages = switcher_.messages();
-    if (TxtHidID1->text().isEmpty()) {
-        messages.inform(QStringLiteral("No data found in this field."));
-        return;
-    }
-    if (!messages.ask(QStringLiteral("Confirm removal?"))) {
-        return;
-    }
-    app::guarded(messages, [this] {
-        switcher_.session().db().execute(
-            statements::removeMeal(TxtHidID1->text(), switcher_.session().userIdText()));
-        RefreshData();
-    });
+    app::removePicked(switcher_.messages(), *TxtHidID1,
+                      {.nothingPicked = {QStringLiteral("No data found in this field.")},
+                       .deleteRow =
+                           [this](const QString& key) {
+                               switcher_.session().db().execute(
+                                   statements::removeMeal(key, switcher_.session().userIdText()));
+                           },
+                       .afterwards = [this] { RefreshData(); }});
 }
 
 void Form5::openDietPage() {

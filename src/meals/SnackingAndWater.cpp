@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/EditFlow.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "meals/MealPointList.h"
@@ -188,22 +189,22 @@ void SnackingAndWater::update() {
 }
 
 void SnackingAndWater::remove() {
-    app::Messages& messages = switcher_.messages();
-    if (TxtHidID2->text().isEmpty()) {
-        messages.inform(QStringLiteral("You can not delete the snacks since you haven't selected "
-                                       "any snacks for today's meal."),
-                        QStringLiteral("Delete Message"), app::Messages::Icon::Exclamation);
-        return;
-    }
-    if (!messages.ask(QStringLiteral("Confirm removal snacking meal?"))) {
-        return;
-    }
-    app::guarded(messages, [&] {
-        switcher_.session().db().execute(
-            statements::removeSnacking(TxtHidID2->text(), switcher_.session().userIdText()));
-        TxtHidID2->clear();
-        refresh_();
-    });
+    app::removePicked(
+        switcher_.messages(), *TxtHidID2,
+        {.nothingPicked = {QStringLiteral("You can not delete the snacks since you haven't "
+                                          "selected any snacks for today's meal."),
+                           QStringLiteral("Delete Message"), app::Messages::Icon::Exclamation},
+         .question = QStringLiteral("Confirm removal snacking meal?"),
+         .deleteRow =
+             [this](const QString& key) {
+                 switcher_.session().db().execute(
+                     statements::removeSnacking(key, switcher_.session().userIdText()));
+             },
+         .afterwards =
+             [this] {
+                 TxtHidID2->clear();
+                 refresh_();
+             }});
 }
 
 }  // namespace mirtal::meals
