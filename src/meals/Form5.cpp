@@ -50,10 +50,9 @@ constexpr int keyColumn = 1;
 constexpr int mealColumn = 2;
 const QString totalsMark = QStringLiteral("   T");
 
-// A meal not eaten costs its -8 and scores nothing else.
-const QStringList skippedMealPoints{QStringLiteral("-8"), QStringLiteral("0"), QStringLiteral("0"),
-                                    QStringLiteral("0"),  QStringLiteral("0"), QStringLiteral("0"),
-                                    QStringLiteral("0"),  QStringLiteral("0"), QStringLiteral("0")};
+// A meal not eaten costs its -8 and scores nothing on the five criteria and three bonuses.
+const QStringList skippedMealPoints =
+    QStringList{QStringLiteral("-8")} + QStringList(8, QStringLiteral("0"));
 
 // An option of an exclusive group cannot be unselected by itself.
 void deselect(QRadioButton* option) {

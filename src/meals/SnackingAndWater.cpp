@@ -140,14 +140,20 @@ QList<QWidget*> SnackingAndWater::readingOrder() const {
     return {CmbSnacking, TxtScore6, CmbWater, TxtScore7, LblSnack, LblEdit, LblDelete};
 }
 
-void SnackingAndWater::add() {
+void SnackingAndWater::runCommand(
+    const std::function<void(store::Database&, const QString&)>& command) {
     if (!scoresChosen()) {
         return;
     }
-    app::Messages& messages = switcher_.messages();
-    app::guarded(messages, [&] {
-        store::Database& db = switcher_.session().db();
-        const QString userId = switcher_.session().userIdText();
+    app::guarded(switcher_.messages(), [&] {
+        command(switcher_.session().db(), switcher_.session().userIdText());
+        refresh_();
+    });
+}
+
+void SnackingAndWater::add() {
+    runCommand([this](store::Database& db, const QString& userId) {
+        app::Messages& messages = switcher_.messages();
         const qint64 key = store::nextKey(db, statements::lastSnackingKey());
         const store::ResultSet rs = db.select(statements::daySnackingKeys(userId, day_->date()));
         if (rs.recordCount() == 1) {
@@ -160,18 +166,13 @@ void SnackingAndWater::add() {
                                                   TxtScore7->text()));
             messages.inform(QStringLiteral("Snacking meal and water is added."));
         }
-        refresh_();
     });
 }
 
+// The window reloads also after No, so that the lists and scores show the stored entry again.
 void SnackingAndWater::update() {
-    if (!scoresChosen()) {
-        return;
-    }
-    app::Messages& messages = switcher_.messages();
-    app::guarded(messages, [&] {
-        store::Database& db = switcher_.session().db();
-        const QString userId = switcher_.session().userIdText();
+    runCommand([this](store::Database& db, const QString& userId) {
+        app::Messages& messages = switcher_.messages();
         const store::ResultSet rs = db.select(statements::daySnackingKeys(userId, day_->date()));
         if (rs.recordCount() == 0) {
             messages.inform(QStringLiteral("You have not any water and snacking meal to update."));
@@ -183,8 +184,6 @@ void SnackingAndWater::update() {
                                                   day_->date(), TxtScore6->text(),
                                                   TxtScore7->text()));
         }
-        // Also after No, so that the lists and scores show the stored entry again.
-        refresh_();
     });
 }
 

@@ -10,6 +10,10 @@ namespace mirtal::app {
 class WindowSwitcher;
 }
 
+namespace mirtal::store {
+class Database;
+}
+
 namespace mirtal::widgets {
 class ChoiceList;
 class CommandLabel;
@@ -64,6 +68,10 @@ class SnackingAndWater : public QGroupBox {
     void layOut();
     void showChoiceOf(MealPointList* choices);
     bool scoresChosen();
+    // A command on the day's entry, given the store and the current user as statements carry
+    // it: run once both scores are chosen and followed by the window's reload. A store failure
+    // is shown and skips the reload.
+    void runCommand(const std::function<void(store::Database&, const QString&)>& command);
 
     app::WindowSwitcher& switcher_;
     const widgets::DatePicker* day_;
