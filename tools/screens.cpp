@@ -65,17 +65,17 @@ int main(int argc, char** argv) {
             emit control<mirtal::widgets::CommandLabel>(window, "LblViewOthers")->clicked();
             control<QAction>(window, "showTrend")->trigger();
             save(window, out.filePath(QStringLiteral("frmReportMeal-trend.png")));
-            // A range without entries: the note in place of the plot.
-            window->findChild<QDateEdit*>(QStringLiteral("DTPicker1"))->setDate(QDate(2030, 1, 1));
-            window->findChild<QDateEdit*>(QStringLiteral("DTPicker2"))->setDate(QDate(2030, 1, 31));
-            emit window
-                ->findChild<mirtal::widgets::CommandLabel*>(QStringLiteral("LblViewExercise"))
-                ->clicked();
-            save(window, out.filePath(QStringLiteral("frmReportMeal-empty.png")));
         }
     }
     const mirtal::app::HelpText help = mirtal::app::helpText(mirtal::app::WindowId::TargetValues);
     switcher.showHelp(help.title, help.text);
     save(switcher.mainWindowIfLoaded(), out.filePath(QStringLiteral("MDIForm1.png")));
+
+    // A range without entries: the note in place of the plot.
+    QWidget* reports = switcher.loadedWindow(WindowId::Reports);
+    control<QDateEdit>(reports, "DTPicker1")->setDate(QDate(2030, 1, 1));
+    control<QDateEdit>(reports, "DTPicker2")->setDate(QDate(2030, 1, 31));
+    emit control<mirtal::widgets::CommandLabel>(reports, "LblViewExercise")->clicked();
+    save(reports, out.filePath(QStringLiteral("frmReportMeal-empty.png")));
     return 0;
 }
