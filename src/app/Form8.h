@@ -16,11 +16,12 @@ class Form8 : public QWidget {
 
     void showText(const QString& title, const QString& text);
 
-    QLabel* Label1;
-    QPlainTextEdit* Text1;
-
   protected:
     void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QLabel* Label1;
+    QPlainTextEdit* Text1;
 };
 
 }  // namespace mirtal::app

@@ -22,15 +22,14 @@ class MDIForm1 : public QMainWindow {
     // A toolbar button by its key (the window table's "A" to "G"); any other key does nothing.
     void toolbarButtonClicked(const QString& key);
 
-    QToolBar* Toolbar1;
-    QPushButton* Command1;
-
   private:
     void buildMenu();
     void buildToolbar();
     void keepRoomForMenuAndToolbar();
     void showManual();
 
+    QToolBar* Toolbar1;
+    QPushButton* Command1;
     WindowSwitcher& switcher_;
     QMdiArea* area_;
 };

@@ -167,7 +167,10 @@ TEST(Links, APageNoProgramCanShowIsReportedWithItsNameAndTheCause) {
     const Case cases[] = {
         {"home page", "index.html", [&] { label(app::WindowId::User, "LblURL"); }},
         {"Workout Guide", "wguide.html",
-         [&] { QTest::mouseClick(main()->Command1, Qt::LeftButton); }},
+         [&] {
+             QTest::mouseClick(main()->findChild<QPushButton*>(QStringLiteral("Command1")),
+                               Qt::LeftButton);
+         }},
         {"One Page Manual", "MirtalHelp.html",
          [&] { main()->findChild<QAction*>(QStringLiteral("Mnu_Manual"))->trigger(); }},
         {"What's this?", "diet.html", [&] { label(app::WindowId::MealEvaluation, "LblURL"); }},

@@ -99,11 +99,14 @@ TEST(MainWindow, HasItsCaptionMenuAndToolbar) {
     }
     QStringList captions;
     for (const char* key : {"A", "B", "C", "D", "E", "F", "G"}) {
-        captions << main->Toolbar1->findChild<QAction*>(QLatin1String(key))->text();
+        captions << main->findChild<QToolBar*>(QStringLiteral("Toolbar1"))
+                        ->findChild<QAction*>(QLatin1String(key))
+                        ->text();
     }
     EXPECT_EQ(captions, QStringList({"User", "Target Values", "Add Exercises", "Daily Exercise",
                                      "Meal Evaluation", "Progress Log", "Report"}));
-    EXPECT_EQ(main->Command1->text(), QStringLiteral("Workout Guide"));
+    EXPECT_EQ(main->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+              QStringLiteral("Workout Guide"));
 }
 
 TEST(Start, OpensTheTargetValuesWindowInTheMainWindowAndSetsTheDateTexts) {
@@ -231,7 +234,7 @@ TEST(MainWindow, WorkoutGuideAndManualOpenTheShippedPages) {
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.close();
     manual->trigger();
-    QTest::mouseClick(main->Command1, Qt::LeftButton);
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     ASSERT_EQ(h.links.opened.size(), 2);
     EXPECT_EQ(h.links.opened[0],
               QUrl::fromLocalFile(h.dir.filePath(QStringLiteral("site/MirtalHelp.html"))));
@@ -250,13 +253,15 @@ TEST(HelpWindow, OneWindowKeepsTheLastTextAndSurvivesWindowSwitching) {
     app::Form8* help = h.switcher().helpWindowIfLoaded();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(h.switcher().mainWindowIfLoaded()->findChildren<app::Form8*>().size(), 1);
-    EXPECT_EQ(help->Label1->text(), QStringLiteral("PROGRESS LOG"));
+    EXPECT_EQ(help->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("PROGRESS LOG"));
     EXPECT_EQ(help->windowTitle(), QStringLiteral(" Help      [ *** Resizable Help Window *** ]"));
 
     h.switcher().openWindow(app::WindowId::MealEvaluation);
     EXPECT_EQ(h.switcher().helpWindowIfLoaded(), help);
-    EXPECT_EQ(help->Label1->text(), QStringLiteral("PROGRESS LOG"));
-    EXPECT_TRUE(help->Text1->isReadOnly());
+    EXPECT_EQ(help->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("PROGRESS LOG"));
+    EXPECT_TRUE(help->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->isReadOnly());
 }
 
 TEST(HelpWindow, TextAreaFollowsTheWindowSizeAndNeverGoesNegative) {
@@ -266,10 +271,12 @@ TEST(HelpWindow, TextAreaFollowsTheWindowSizeAndNeverGoesNegative) {
     EXPECT_EQ(help.size(), QSize(twips(8220), twips(2595)));
     for (const QSize size : {QSize(900, 500), QSize(400, 200), QSize(1, 1)}) {
         help.resize(size);
-        EXPECT_EQ(help.Text1->width(), help.width() - twips(250));
-        EXPECT_EQ(help.Text1->height(), help.height() - twips(900));
-        EXPECT_GE(help.Text1->height(), 0);
-        EXPECT_GE(help.Text1->width(), 0);
+        EXPECT_EQ(help.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->width(),
+                  help.width() - twips(250));
+        EXPECT_EQ(help.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->height(),
+                  help.height() - twips(900));
+        EXPECT_GE(help.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->height(), 0);
+        EXPECT_GE(help.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->width(), 0);
     }
 }
 

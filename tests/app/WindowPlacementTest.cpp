@@ -146,7 +146,7 @@ TEST(MainWindow, StaysLargeEnoughForMenuAndToolbarAndScrollsToTheDataWindow) {
     app::MDIForm1& main = mainWindow(h);
     resizeMainWindow(h, QSize(196, 152));
 
-    QToolBar* toolbar = main.Toolbar1;
+    QToolBar* toolbar = main.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
     for (QAction* action : toolbar->actions()) {
         QWidget* button = toolbar->widgetForAction(action);
         if (button && !action->isSeparator()) {
@@ -155,7 +155,7 @@ TEST(MainWindow, StaysLargeEnoughForMenuAndToolbarAndScrollsToTheDataWindow) {
                 << action->text().toStdString();
         }
     }
-    EXPECT_TRUE(main.Command1->isVisible());
+    EXPECT_TRUE(main.findChild<QPushButton*>(QStringLiteral("Command1"))->isVisible());
     for (const QToolButton* fold : toolbar->findChildren<QToolButton*>()) {
         if (fold->objectName() == u"qt_toolbar_ext_button") {
             EXPECT_FALSE(fold->isVisible());

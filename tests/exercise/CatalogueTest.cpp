@@ -358,11 +358,14 @@ TEST_F(Catalogue, BothHelpButtonsShowTheirWindowsInstructions) {
         app::Form8* help = h.switcher().helpWindowIfLoaded();
         ASSERT_NE(help, nullptr);
         const app::HelpText expected = app::helpText(window);
-        EXPECT_EQ(help->Label1->text(), expected.title);
-        EXPECT_EQ(help->Text1->toPlainText().split(u'\n'),
-                  expected.text.split(QStringLiteral("\r\n")));
+        EXPECT_EQ(help->findChild<QLabel*>(QStringLiteral("Label1"))->text(), expected.title);
+        EXPECT_EQ(
+            help->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText().split(u'\n'),
+            expected.text.split(QStringLiteral("\r\n")));
     }
-    EXPECT_EQ(h.switcher().helpWindowIfLoaded()->Label1->text(), QStringLiteral("DAILY EXERCISE"));
+    EXPECT_EQ(
+        h.switcher().helpWindowIfLoaded()->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+        QStringLiteral("DAILY EXERCISE"));
 }
 
 }  // namespace

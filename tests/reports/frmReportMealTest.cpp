@@ -148,8 +148,13 @@ TEST_F(ReportWindow, LoadsItsControlsWithTheStartChoicesAndABlankChart) {
 
     control<QPushButton>("CmdHelp")->click();
     ASSERT_NE(h.switcher().helpWindowIfLoaded(), nullptr);
-    EXPECT_EQ(h.switcher().helpWindowIfLoaded()->Label1->text(), QStringLiteral("REPORTS"));
-    EXPECT_EQ(h.switcher().helpWindowIfLoaded()->Text1->toPlainText(),
+    EXPECT_EQ(
+        h.switcher().helpWindowIfLoaded()->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+        QStringLiteral("REPORTS"));
+    EXPECT_EQ(h.switcher()
+                  .helpWindowIfLoaded()
+                  ->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
+                  ->toPlainText(),
               QString(app::helpText(app::WindowId::Reports).text)
                   .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
