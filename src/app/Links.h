@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
 
@@ -20,10 +21,17 @@ class Messages;
 class DesktopLinkOpener final : public LinkOpener {
   public:
     explicit DesktopLinkOpener(Messages& messages) : messages_(messages) {}
+    ~DesktopLinkOpener() override;
     void open(const QUrl& url) override;
 
   private:
+    // Runs xdg-open and reports its failure once it has tried every program it knows.
+    void openWithXdgOpen(const QString& xdgOpen, const QUrl& url, const QString& page);
+    void tellCannotShow(const QString& page);
+
     Messages& messages_;
+    // The xdg-open runs still going; they outlive no opener.
+    QObject runs_;
 };
 
 // The page of the web site with the given path ("/wguide.html"); the front page for "/".

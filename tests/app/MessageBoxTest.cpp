@@ -206,5 +206,54 @@ TEST(Links, APageNoProgramCanShowIsReportedWithItsNameAndTheCause) {
     }
 }
 
+// Where the desktop opens pages with xdg-open, its answer decides: a page it found no program
+// for is reported, one it handed over is not.
+TEST(Links, XdgOpensFailureIsReportedAndItsSuccessIsNot) {
+    testing::ensureQtApplication();
+    QTemporaryDir folder;
+    const QString page = folder.filePath(QStringLiteral("wguide.html"));
+    ASSERT_TRUE(QFile(page).open(QIODevice::WriteOnly));
+    const QString asked = folder.filePath(QStringLiteral("asked"));
+    const QString xdgOpen = folder.filePath(QStringLiteral("xdg-open"));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.path().toLocal8Bit() + ":/usr/bin:/bin");
+
+    for (const int exitCode : {0, 3, 4}) {
+        SCOPED_TRACE(exitCode);
+        QFile::remove(asked);
+        QFile script(xdgOpen);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+                         .arg(asked)
+                         .arg(exitCode)
+                         .toLocal8Bit());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        testing::ScriptedMessages messages;
+        app::DesktopLinkOpener links{messages};
+        links.open(QUrl::fromLocalFile(page));
+        // The answer comes once xdg-open has ended, a moment after it wrote down the page.
+        for (int i = 0; i < 500 && messages.shown.isEmpty() && !QFile::exists(asked); ++i) {
+            QTest::qWait(10);
+        }
+        for (int i = 0; i < (exitCode == 0 ? 30 : 500) && messages.shown.isEmpty(); ++i) {
+            QTest::qWait(10);
+        }
+        QFile written(asked);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QUrl(QString::fromUtf8(written.readAll())).toLocalFile(), page);
+        if (exitCode == 0) {
+            EXPECT_TRUE(messages.shown.isEmpty());
+        } else {
+            EXPECT_EQ(messages.texts(),
+                      QStringList{QStringLiteral("The page %1 cannot be shown: no web browser or "
+                                                 "other program to open it could be started.")
+                                      .arg(QDir::toNativeSeparators(page))});
+        }
+    }
+    qputenv("PATH", path);
+}
+
 }  // namespace
 }  // namespace mirtal
