@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 
 #include "reports/ChartView.h"
+#include "widgets/AccessibleFactory.h"
 
 namespace mirtal::reports {
 
@@ -28,19 +29,10 @@ class ChartViewAccessible final : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* chartViewInterface(const QString&, QObject* object) {
-    auto* view = qobject_cast<ChartView*>(object);
-    return view ? new ChartViewAccessible(view) : nullptr;
-}
-
 }  // namespace
 
 void installChartViewAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(chartViewInterface);
-        return true;
-    }();
-    static_cast<void>(installed);
+    widgets::installAccessibleInterface<ChartView, ChartViewAccessible>();
 }
 
 }  // namespace mirtal::reports

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QKeySequence>
 
+#include "widgets/AccessibleFactory.h"
 #include "widgets/AccessibleNames.h"
 #include "widgets/CommandLabel.h"
 
@@ -44,19 +45,10 @@ class CommandLabelAccessible final : public QAccessibleWidget {
     CommandLabel* commandLabel() const { return static_cast<CommandLabel*>(widget()); }
 };
 
-QAccessibleInterface* commandLabelInterface(const QString&, QObject* object) {
-    auto* label = qobject_cast<CommandLabel*>(object);
-    return label ? new CommandLabelAccessible(label) : nullptr;
-}
-
 }  // namespace
 
 void installCommandLabelAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(commandLabelInterface);
-        return true;
-    }();
-    static_cast<void>(installed);
+    installAccessibleInterface<CommandLabel, CommandLabelAccessible>();
 }
 
 }  // namespace mirtal::widgets

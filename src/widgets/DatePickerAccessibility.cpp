@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QLineEdit>
 
+#include "widgets/AccessibleFactory.h"
 #include "widgets/DatePicker.h"
 
 namespace mirtal::widgets {
@@ -89,19 +90,10 @@ class DatePickerAccessible final : public QAccessibleWidget, public QAccessibleT
     QLineEdit* field() const { return picker()->findChild<QLineEdit*>(); }
 };
 
-QAccessibleInterface* datePickerInterface(const QString&, QObject* object) {
-    auto* picker = qobject_cast<DatePicker*>(object);
-    return picker ? new DatePickerAccessible(picker) : nullptr;
-}
-
 }  // namespace
 
 void installDatePickerAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(datePickerInterface);
-        return true;
-    }();
-    static_cast<void>(installed);
+    installAccessibleInterface<DatePicker, DatePickerAccessible>();
 }
 
 }  // namespace mirtal::widgets

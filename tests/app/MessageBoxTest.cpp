@@ -14,11 +14,10 @@
 #include <QTimer>
 #include <optional>
 
-#include "Windows.h"
-#include "app/Application.h"
+#include "DeliveredFolder.h"
+#include "ProgramHarness.h"
 #include "app/Links.h"
 #include "app/MDIForm1.h"
-#include "store/schema/DeliveredDatabase.h"
 #include "support/QtApplication.h"
 #include "support/ScriptedMessages.h"
 
@@ -28,34 +27,28 @@ namespace {
 // The program on a fresh database with the message boxes and links it really has.
 template <class MessageService>
 struct Program {
-    Program() : app(prepared(), messages, links) {
-        registerWindows(app.switcher());
+    Program() : app(dir.path(), messages, links) {
         app.switcher().setQuitHandler([] {});
         EXPECT_TRUE(app.start());
     }
     ~Program() { app.switcher().closeMainWindow(); }
 
-    QString prepared() {
-        testing::ensureQtApplication();
-        store::createDeliveredDatabase(dir.filePath(QStringLiteral("Mirtal.mdb")));
-        return dir.path();
-    }
     // The user window's START with the user Ann picked.
     void start() {
-        app.session().db().execute(QStringLiteral("Insert Into User1 Values(1, 'Ann')"));
-        app.session().setCurrentUserId(1);
-        app.switcher().closeWindow(app::WindowId::User);
-        app.switcher().showStartWindow();
+        app.db().execute(QStringLiteral("Insert Into User1 Values(1, 'Ann')"));
+        app.enterAs(1);
     }
     template <class T>
     T* control(app::WindowId window, const char* name) {
-        return app.switcher().loadedWindow(window)->findChild<T*>(QLatin1String(name));
+        return app.control<T>(window, name);
     }
 
-    QTemporaryDir dir;
+    // Qt's application object is there before anything of the program is built.
+    bool qtReady = (testing::ensureQtApplication(), true);
+    harness::DeliveredFolder dir;
     MessageService messages;
     app::DesktopLinkOpener links{messages};
-    app::Application app;
+    harness::ProgramHarness app;
 };
 
 struct SeenBox {
