@@ -4,6 +4,7 @@
 #include "Windows.h"
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/OpeningAhead.h"
 #include "app/QuitWhenShown.h"
 
 int main(int argc, char** argv) {
@@ -22,12 +23,13 @@ int main(int argc, char** argv) {
     if (!start) {
         return 2;
     }
+    mirtal::app::OpeningAhead openingAhead;
     QApplication qtApplication(argc, argv);
     mirtal::app::DialogMessages messages;
     mirtal::app::DesktopLinkOpener links(messages);
     mirtal::app::Application application(QCoreApplication::applicationDirPath(), messages, links);
     mirtal::registerWindows(application.switcher());
-    if (!application.start()) {
+    if (!application.start(&openingAhead)) {
         return 1;
     }
     if (start->quitWhenShown) {

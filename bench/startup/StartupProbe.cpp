@@ -7,15 +7,17 @@
 #include "app/QuitWhenShown.h"
 
 int main(int argc, char** argv) {
-    QApplication qtApplication(argc, argv);
     if (argc != 2) {
         return 2;
     }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    mirtal::app::OpeningAhead openingAhead(folder);
+    QApplication qtApplication(argc, argv);
     mirtal::app::DialogMessages messages;
     mirtal::app::DesktopLinkOpener links(messages);
-    mirtal::app::Application application(QString::fromLocal8Bit(argv[1]), messages, links);
+    mirtal::app::Application application(folder, messages, links);
     mirtal::registerWindows(application.switcher());
-    if (!application.start()) {
+    if (!application.start(&openingAhead)) {
         return 1;
     }
     const mirtal::app::QuitWhenShown quitWhenShown(

@@ -22,7 +22,7 @@ Application::~Application() {
     messages_.setOwner({});
 }
 
-bool Application::start() {
+bool Application::start(OpeningAhead* ahead) {
     const QString file = store::connectionSettingsFor(installation_.dataFolder).dataSource;
     try {
         // The first start of an installed program makes the file that the lock is taken on.
@@ -37,7 +37,7 @@ bool Application::start() {
         }
         // The file opens on another core while the user window is built, which is shown
         // only once the file is open.
-        session_.beginOpening();
+        session_.beginOpening(ahead ? ahead->takeFor(file) : store::DatabaseOpening());
         switcher_.buildUserWindow();
         session_.finishOpening();
     } catch (const store::StoreError& error) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/Installation.h"
+#include "app/OpeningAhead.h"
 #include "app/SingleCopyLock.h"
 #include "app/WindowSwitcher.h"
 #include "store/Session.h"
@@ -21,8 +22,8 @@ class Application {
     // Opens the database (an installed program's first start copies it into place first) and
     // shows the user window alone, centred on the screen. When the database cannot be opened,
     // or another copy of the program has it open, the user is told which file and why, and
-    // false comes back.
-    bool start();
+    // false comes back. An opening begun ahead of the windowing system is taken over.
+    bool start(OpeningAhead* ahead = nullptr);
 
     store::Session& session() { return session_; }
     WindowSwitcher& switcher() { return switcher_; }

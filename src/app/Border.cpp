@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <array>
 
+#include "app/Resources.h"
+
 namespace mirtal::app {
 
 namespace {
@@ -20,7 +22,8 @@ void addBorderPictures(QWidget* window) {
     for (const char* name : pieces) {
         auto* piece = new QLabel(window);
         piece->setObjectName(QLatin1String(name));
-        piece->setPixmap(QPixmap(QStringLiteral(":/border/%1.png").arg(QLatin1String(name))));
+        piece->setPixmap(
+            resourcePicture(QStringLiteral(":/border/%1.png").arg(QLatin1String(name))));
         piece->setScaledContents(true);
         piece->setAttribute(Qt::WA_TransparentForMouseEvents);
         piece->resize(piece->pixmap().size());

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/PlatformSettings.h"
+#include "app/Resources.h"
 #include "app/WindowSwitcher.h"
 #include "app/WindowTable.h"
 
@@ -23,7 +24,7 @@ MDIForm1::MDIForm1(WindowSwitcher& switcher)
       area_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Mirtal 1.02"));
-    setWindowIcon(QIcon(QStringLiteral(":/mirtal.png")));
+    setWindowIcon(resourcePicture(QStringLiteral(":/mirtal.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     area_->setObjectName(QStringLiteral("MDIClient"));
     area_->setBackground(QColor(128, 128, 255));
@@ -94,8 +95,9 @@ void MDIForm1::buildToolbar() {
     std::ranges::sort(buttons, {}, &WindowRow::toolbarKey);
     for (const WindowRow& row : buttons) {
         const QString k(QLatin1Char(row.toolbarKey));
-        QAction* button = Toolbar1->addAction(QIcon(QStringLiteral(":/toolbar/%1.png").arg(k)),
-                                              QLatin1String(row.toolbarCaption));
+        QAction* button =
+            Toolbar1->addAction(resourcePicture(QStringLiteral(":/toolbar/%1.png").arg(k)),
+                                QLatin1String(row.toolbarCaption));
         button->setObjectName(k);
         button->setData(k);
         connect(button, &QAction::triggered, this, [this, k] { toolbarButtonClicked(k); });

@@ -1,5 +1,6 @@
 #include "app/Resources.h"
 
+#include <QImageReader>
 #include <QtGlobal>
 
 // The resource initialiser must be named outside any namespace.
@@ -11,6 +12,12 @@ namespace mirtal::app {
 
 void loadResources() {
     initResources();
+}
+
+QPixmap resourcePicture(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace mirtal::app

@@ -15,11 +15,15 @@ void Session::OpenConnection() {
     db_ = Database::open(connectionSettingsFor(applicationDirectory_));
 }
 
-void Session::beginOpening() {
+void Session::beginOpening(DatabaseOpening begun) {
     if (connectionOpened_) {
         return;
     }
     connectionOpened_ = true;
+    if (begun.valid()) {
+        opening_ = std::move(begun);
+        return;
+    }
     const ConnectionSettings settings = connectionSettingsFor(applicationDirectory_);
     opening_ = std::async(std::launch::async, [settings] { return Database::open(settings); });
 }

@@ -9,6 +9,9 @@
 
 namespace mirtal::store {
 
+// An opening of the database running on another thread.
+using DatabaseOpening = std::future<std::unique_ptr<Database>>;
+
 // The state every window shares for the whole run: the one connection, the current user
 // and the number of the window being opened.
 class Session {
@@ -21,10 +24,11 @@ class Session {
     // is not tried again; throws StoreError on that failure. An opening begun by
     // beginOpening is left to finishOpening.
     void OpenConnection();
-    // Opening the file derives its key, a third of the program's start: the start begins it
-    // on another thread, builds the user window meanwhile and then waits for it with
-    // finishOpening, which throws StoreError when the open failed.
-    void beginOpening();
+    // Opening the file derives its key, most of the program's start: the start begins it
+    // on another thread (or hands over an opening begun earlier, `begun`), builds the user
+    // window meanwhile and then waits for it with finishOpening, which throws StoreError when
+    // the open failed.
+    void beginOpening(DatabaseOpening begun = {});
     void finishOpening();
     bool isOpen() const { return db_ != nullptr; }
     // Waits for an opening in progress; throws StoreError before a successful open.
@@ -46,7 +50,7 @@ class Session {
   private:
     QString applicationDirectory_;
     bool connectionOpened_ = false;
-    std::future<std::unique_ptr<Database>> opening_;
+    DatabaseOpening opening_;
     std::unique_ptr<Database> db_;
     std::optional<qint64> currentUserId_;
     QString currentUserName_;

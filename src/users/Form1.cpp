@@ -8,6 +8,7 @@
 #include "app/Border.h"
 #include "app/Links.h"
 #include "app/PlatformSettings.h"
+#include "app/Resources.h"
 #include "app/StoreGuard.h"
 #include "app/WindowSwitcher.h"
 #include "app/WindowTable.h"
@@ -129,7 +130,7 @@ void Form1::showHelp() {
 
 void Form1::buildControls() {
     setFixedSize(480, 290);
-    setWindowIcon(QIcon(QStringLiteral(":/mirtal.png")));
+    setWindowIcon(app::resourcePicture(QStringLiteral(":/mirtal.png")));
 
     // The background picture is also the surface that puts the labels back to rest.
     bak = new QLabel(this);
