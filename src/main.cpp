@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
     }
     mirtal::app::OpeningAhead openingAhead;
     QApplication qtApplication(argc, argv);
+    // Desktops match the windows to the desktop entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mirtal.Mirtal"));
     mirtal::app::DialogMessages messages;
     mirtal::app::DesktopLinkOpener links(messages);
     mirtal::app::Application application(QCoreApplication::applicationDirPath(), messages, links);

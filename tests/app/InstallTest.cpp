@@ -36,9 +36,10 @@ Finished runProcess(const QString& program, const QStringList& arguments,
 }
 
 // Installed into a prefix of its own and started by a person whose home is empty: the
-// program, pages, desktop entry and icons are in their places, the first start copies the
-// delivered database into the person's data folder and shows the user window, and later
-// starts and the command line work on that copy and never replace it.
+// program, pages, desktop entry, icons, metainfo and manual page are in their places, the
+// desktop entry starts the program by its full path (the prefix is on no one's PATH), the
+// first start copies the delivered database into the person's data folder and shows the user
+// window, and later starts and the command line work on that copy and never replace it.
 TEST(Install, RunsFromThePrefixWithTheDatabaseInThePersonsDataFolder) {
     QTemporaryDir prefix;
     QTemporaryDir home;
@@ -53,7 +54,8 @@ TEST(Install, RunsFromThePrefixWithTheDatabaseInThePersonsDataFolder) {
                          QStringLiteral("share/mirtal/Mirtal.mdb"),
                          QStringLiteral("share/mirtal/site/index.html"),
                          QStringLiteral("share/mirtal/site/MirtalHelp.html"),
-                         QStringLiteral("share/applications/mirtal.desktop"),
+                         QStringLiteral("share/metainfo/io.github.mirtal.Mirtal.metainfo.xml"),
+                         QStringLiteral("share/man/man1/mirtal.1.gz"),
                          QStringLiteral("share/icons/hicolor/scalable/apps/mirtal.svg")};
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         expected << QStringLiteral("share/icons/hicolor/%1x%1/apps/mirtal.png").arg(size);
@@ -61,6 +63,11 @@ TEST(Install, RunsFromThePrefixWithTheDatabaseInThePersonsDataFolder) {
     for (const QString& file : expected) {
         EXPECT_TRUE(installed.exists(file)) << file.toStdString();
     }
+    QFile desktopEntry(
+        installed.filePath(QStringLiteral("share/applications/io.github.mirtal.Mirtal.desktop")));
+    ASSERT_TRUE(desktopEntry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(desktopEntry.readAll().contains(
+        "\nExec=" + installed.filePath(QStringLiteral("bin/mirtal")).toUtf8() + "\n"));
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home.path());
