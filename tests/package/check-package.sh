@@ -30,7 +30,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 depends=$(field Depends)
 for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6printsupport6 \
   libsqlcipher0; do
-  [[ ",$depends," =~ [,\ ]$needed[\ ,] ]] || fail "Depends lacks $needed: $depends"
+  [[ ",$depends," =~ [,\ ]${needed}[\ ,] ]] || fail "Depends lacks $needed: $depends"
 done
 [[ ! $depends =~ -dev ]] || fail "Depends names a development package: $depends"
 
