@@ -3,6 +3,7 @@
 
 #include "Windows.h"
 #include "app/Application.h"
+#include "app/AutomaticBackup.h"
 #include "app/CommandLine.h"
 #include "app/OpeningAhead.h"
 #include "app/QuitWhenShown.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     if (!application.start(&openingAhead)) {
         return 1;
     }
+    const mirtal::app::AutomaticBackup dailyBackup(QCoreApplication::applicationDirPath(),
+                                                   messages);
     if (start->quitWhenShown) {
         // Quitting closes the windows, so the caption is read while the window is there.
         QWidget& userWindow = *application.switcher().loadedWindow(mirtal::app::WindowId::User);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "app/DataCommands.h"
 #include "app/Installation.h"
 #include "app/SingleCopyLock.h"
 #include "store/Backup.h"
@@ -28,9 +29,26 @@ struct Options {
         QStringLiteral("Write each table as a CSV file into DIR (made when missing): days as "
                        "ISO dates, numbers as stored."),
         QStringLiteral("DIR")};
-    QCommandLineOption user{QStringLiteral("user"),
-                            QStringLiteral("With --export-csv: only the rows of the user NAME."),
-                            QStringLiteral("NAME")};
+    QCommandLineOption user{
+        QStringLiteral("user"),
+        QStringLiteral("With --export-csv: only the rows of the user NAME. With --import-csv "
+                       "FILE: the user whose progress log takes the measurements."),
+        QStringLiteral("NAME")};
+    QCommandLineOption importCsv{
+        QStringLiteral("import-csv"),
+        QStringLiteral("Read a folder written by --export-csv into a database without users, "
+                       "or the CSV FILE of another tracker (columns date, weight and optionally "
+                       "pulse and morale) into the progress log of --user NAME. All or nothing."),
+        QStringLiteral("DIR|FILE")};
+    QCommandLineOption pulse{
+        QStringLiteral("pulse"),
+        QStringLiteral("With --import-csv FILE: the pulse of rows without one."),
+        QStringLiteral("N")};
+    QCommandLineOption morale{
+        QStringLiteral("morale"),
+        QStringLiteral("With --import-csv FILE: the morale of rows without one, one of the "
+                       "progress log's choices (e.g. Average)."),
+        QStringLiteral("CHOICE")};
     QCommandLineOption backup{
         QStringLiteral("backup"),
         QStringLiteral("Write an encrypted copy of the database to FILE (its folder made when "
@@ -40,8 +58,12 @@ struct Options {
         QStringLiteral("restore"),
         QStringLiteral("Put the copy FILE in place of the database; the database so far is "
                        "kept beside it as Mirtal.mdb.bak, or Mirtal.mdb.1.bak, ... when that "
-                       "name is taken."),
+                       "name is taken. Takes any file of --list-backups too."),
         QStringLiteral("FILE")};
+    QCommandLineOption listBackups{
+        QStringLiteral("list-backups"),
+        QStringLiteral("List the daily copies kept in the backups folder beside the database, "
+                       "newest first, with their sizes.")};
     QCommandLineOption force{
         QStringLiteral("force"),
         QStringLiteral("With --export-csv or --backup: replace files that are there already.")};
@@ -53,7 +75,8 @@ struct Options {
         parser.setApplicationDescription(QStringLiteral(
             "Mirtal, a coach for fitness and diet. Without options it opens its windows; each "
             "option below does its work on the terminal and ends without a window."));
-        parser.addOptions({help, version, exportCsv, user, backup, restore, force, quitWhenShown});
+        parser.addOptions({help, version, exportCsv, importCsv, user, pulse, morale, backup,
+                           restore, listBackups, force, quitWhenShown});
     }
 
     // Reads the arguments; tells `err` what is wrong with them and gives false.
@@ -74,25 +97,50 @@ struct Options {
     }
 };
 
-// One of --export-csv, --backup and --restore, and only the options that go with it.
+// A tracker's file goes to a user's progress log; a folder is a whole export.
+bool importCombination(Options& o, QTextStream& err) {
+    const QCommandLineParser& p = o.parser;
+    const bool fileImport = p.isSet(o.importCsv) && !QFileInfo(p.value(o.importCsv)).isDir();
+    if ((p.isSet(o.pulse) || p.isSet(o.morale)) && !fileImport) {
+        return Options::usage(err,
+                              QStringLiteral("--pulse and --morale go with --import-csv FILE."));
+    }
+    if (fileImport && !p.isSet(o.user)) {
+        return Options::usage(err, QStringLiteral("--import-csv FILE needs --user NAME, the user "
+                                                  "whose progress log takes the measurements."));
+    }
+    if (p.isSet(o.importCsv) && !fileImport && p.isSet(o.user)) {
+        return Options::usage(err, QStringLiteral("An export folder holds every user; --user goes "
+                                                  "with --import-csv FILE."));
+    }
+    return true;
+}
+
+// One of the actions, and only the options that go with it.
 bool checkCombination(Options& o, QTextStream& err) {
     const QCommandLineParser& p = o.parser;
-    const int actions =
-        int(p.isSet(o.exportCsv)) + int(p.isSet(o.backup)) + int(p.isSet(o.restore));
+    const int actions = int(p.isSet(o.exportCsv)) + int(p.isSet(o.importCsv)) +
+                        int(p.isSet(o.backup)) + int(p.isSet(o.restore)) +
+                        int(p.isSet(o.listBackups));
     if (actions != 1) {
+        return Options::usage(err, QStringLiteral("Give one of --export-csv, --import-csv, "
+                                                  "--backup, --restore and --list-backups."));
+    }
+    if (p.isSet(o.user) && !p.isSet(o.exportCsv) && !p.isSet(o.importCsv)) {
         return Options::usage(err,
-                              QStringLiteral("Give one of --export-csv, --backup and --restore."));
+                              QStringLiteral("--user goes with --export-csv or --import-csv."));
     }
-    if (p.isSet(o.user) && !p.isSet(o.exportCsv)) {
-        return Options::usage(err, QStringLiteral("--user goes with --export-csv."));
-    }
-    if (p.isSet(o.force) && p.isSet(o.restore)) {
+    if (p.isSet(o.force) && !p.isSet(o.exportCsv) && !p.isSet(o.backup)) {
         return Options::usage(err, QStringLiteral("--force goes with --export-csv or --backup."));
+    }
+    if (!importCombination(o, err)) {
+        return false;
     }
     if (p.isSet(o.quitWhenShown)) {
         return Options::usage(err, QStringLiteral("--quit-when-shown starts the windows."));
     }
-    for (const QCommandLineOption* valued : {&o.exportCsv, &o.backup, &o.restore, &o.user}) {
+    for (const QCommandLineOption* valued :
+         {&o.exportCsv, &o.importCsv, &o.backup, &o.restore, &o.user, &o.pulse, &o.morale}) {
         if (p.isSet(*valued) && p.value(*valued).isEmpty()) {
             return Options::usage(
                 err, QStringLiteral("--%1 needs a value.").arg(valued->names().front()));
@@ -116,6 +164,10 @@ QString whose(const store::CsvExportResult& result, const std::optional<QString>
                              : QStringLiteral("of %1 users").arg(result.users);
 }
 
+std::optional<QString> optionalValue(const QCommandLineParser& p, const QCommandLineOption& o) {
+    return p.isSet(o) ? std::optional(p.value(o)) : std::nullopt;
+}
+
 QSet<QString> names(const char* words) {
     const QStringList list = QString::fromLatin1(words).split(u' ');
     return {list.begin(), list.end()};
@@ -132,10 +184,11 @@ QString helpText(const QCommandLineParser& parser) {
 }  // namespace
 
 bool asksForTerminalWork(int argc, const char* const* argv) {
-    static const QSet<QString> longNames{QStringLiteral("help"),       QStringLiteral("version"),
-                                         QStringLiteral("export-csv"), QStringLiteral("user"),
-                                         QStringLiteral("backup"),     QStringLiteral("restore"),
-                                         QStringLiteral("force")};
+    static const QSet<QString> longNames{
+        QStringLiteral("help"),    QStringLiteral("version"),      QStringLiteral("export-csv"),
+        QStringLiteral("user"),    QStringLiteral("import-csv"),   QStringLiteral("pulse"),
+        QStringLiteral("morale"),  QStringLiteral("list-backups"), QStringLiteral("backup"),
+        QStringLiteral("restore"), QStringLiteral("force")};
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == u"--") {
@@ -174,10 +227,14 @@ int runTerminalWork(const QStringList& arguments, const QString& programFolder, 
     const store::Replace replace =
         p.isSet(o.force) ? store::Replace::Allowed : store::Replace::Never;
     try {
-        if (p.isSet(o.exportCsv)) {
+        if (p.isSet(o.importCsv)) {
+            importCsvCommand(database, absolute(p.value(o.importCsv)), optionalValue(p, o.user),
+                             optionalValue(p, o.pulse), optionalValue(p, o.morale), out);
+        } else if (p.isSet(o.listBackups)) {
+            listBackupsCommand(database, out);
+        } else if (p.isSet(o.exportCsv)) {
             const QString folder = absolute(p.value(o.exportCsv));
-            const std::optional<QString> userName =
-                p.isSet(o.user) ? std::optional(p.value(o.user)) : std::nullopt;
+            const std::optional<QString> userName = optionalValue(p, o.user);
             const store::CsvExportResult result =
                 store::exportCsv(database, folder, userName, replace);
             out << "Wrote " << result.files << " CSV files with " << result.rows << " rows "

@@ -7,8 +7,9 @@
 namespace mirtal::app {
 
 // The program's command line. Without arguments the program opens its windows as always;
-// --help, --version, --export-csv, --backup and --restore do their work on the terminal,
-// print one line (or the help) and end without opening a window, so they need no display.
+// --help, --version, --export-csv, --import-csv, --backup, --restore and --list-backups do
+// their work on the terminal, print what they did (or the help) and end without opening a
+// window, so they need no display.
 
 // True when the arguments name one of the terminal options; the program then starts no
 // windows. Decided before anything else, on the arguments as given.

@@ -3,10 +3,6 @@
 // it, PRAGMA integrity_check says "ok", every action the writer acknowledged is there, and
 // the action it was in the middle of is there wholly or not at all. The acknowledged writes
 // are replayed into a second database, which the file must match row for row.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstdio>
@@ -15,6 +11,7 @@
 #include <vector>
 
 #include "DeliveredFolder.h"
+#include "KilledRun.h"
 #include "store/ConnectionString.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
@@ -71,61 +68,9 @@ struct Transcript {
 
 Transcript runAndKill(const QString& writer, const QString& folder, unsigned seed,
                       int killAfterMs) {
-    int out[2];
-    if (pipe(out) != 0) {
-        std::perror("pipe");
-        std::exit(2);
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        close(out[0]);
-        close(out[1]);
-        const QByteArray program = writer.toLocal8Bit();
-        const QByteArray where = folder.toLocal8Bit();
-        const QByteArray seedText = QByteArray::number(seed);
-        execl(program.constData(), program.constData(), where.constData(), seedText.constData(),
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(out[1]);
     Transcript transcript;
-    QByteArray buffer;
-    QElapsedTimer clock;
-    clock.start();
-    bool killed = false;
-    for (;;) {
-        const qint64 left = killAfterMs - clock.elapsed();
-        if (!killed && left <= 0) {
-            kill(child, SIGKILL);
-            killed = true;
-        }
-        fd_set readable;
-        FD_ZERO(&readable);
-        FD_SET(out[0], &readable);
-        timeval wait{0,
-                     killed ? 100000 : static_cast<suseconds_t>(std::max<qint64>(left, 1) * 1000)};
-        if (select(out[0] + 1, &readable, nullptr, nullptr, &wait) <= 0) {
-            continue;
-        }
-        char chunk[4096];
-        const ssize_t n = read(out[0], chunk, sizeof chunk);
-        if (n <= 0) {
-            break;  // the writer is gone and everything it wrote has been read
-        }
-        buffer.append(chunk, n);
-        for (qsizetype end; (end = buffer.indexOf('\n')) >= 0; buffer.remove(0, end + 1)) {
-            transcript.take(buffer.left(end));
-        }
-    }
-    close(out[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFSIGNALED(status)) {
-        std::fprintf(stderr, "the writer ended by itself (status %d) before it was killed\n",
-                     status);
-        std::exit(2);
-    }
+    mirtal::crashloop::runAndKill(writer, {folder, QString::number(seed)}, killAfterMs,
+                                  [&](const QByteArray& line) { transcript.take(line); });
     return transcript;
 }
 
