@@ -9,6 +9,7 @@
 
 #include "app/CommandLine.h"
 #include "app/SingleCopyLock.h"
+#include "store/BackupSchedule.h"
 #include "store/Session.h"
 #include "store/schema/DeliveredDatabase.h"
 #include "support/DatabaseDump.h"
@@ -130,13 +131,30 @@ TEST(CommandLine, ReportsWhatWentWrongAndLeavesEverythingAsItWas) {
         {{QStringLiteral("--backup")}, 2, QStringLiteral("Missing value after '--backup'.")},
         {{QStringLiteral("--backup"), out, QStringLiteral("--restore"), junk},
          2,
-         QStringLiteral("Give one of --export-csv, --backup and --restore.")},
+         QStringLiteral("Give one of --export-csv, --import-csv, --backup, --restore and "
+                        "--list-backups.")},
         {{QStringLiteral("--user"), QStringLiteral("Ann")},
          2,
-         QStringLiteral("Give one of --export-csv, --backup and --restore.")},
+         QStringLiteral("Give one of --export-csv, --import-csv, --backup, --restore and "
+                        "--list-backups.")},
         {{QStringLiteral("--backup"), out, QStringLiteral("--user"), QStringLiteral("Ann")},
          2,
-         QStringLiteral("--user goes with --export-csv.")},
+         QStringLiteral("--user goes with --export-csv or --import-csv.")},
+        {{QStringLiteral("--import-csv"), work.path()},
+         1,
+         QStringLiteral(" holds users or their entries already; an export is read only into a "
+                        "database without them. Nothing was imported.\n")},
+        {{QStringLiteral("--import-csv"), junk},
+         2,
+         QStringLiteral("--import-csv FILE needs --user NAME, the user whose progress log takes "
+                        "the measurements.")},
+        {{QStringLiteral("--import-csv"), work.path(), QStringLiteral("--morale"),
+          QStringLiteral("Low")},
+         2,
+         QStringLiteral("--pulse and --morale go with --import-csv FILE.")},
+        {{QStringLiteral("--import-csv"), junk, QStringLiteral("--user"), QStringLiteral("Ann")},
+         1,
+         QStringLiteral("junk.mdb has no header naming its columns")},
         {{QStringLiteral("--restore"), junk, QStringLiteral("--force")},
          2,
          QStringLiteral("--force goes with --export-csv or --backup.")},
@@ -186,8 +204,9 @@ TEST(CommandLine, HelpAndVersion) {
 
     const Outcome help = run(home.path(), {QStringLiteral("-h")});
     EXPECT_EQ(help.code, 0);
-    for (const char* option : {"--export-csv <DIR>", "--user <NAME>", "--backup <FILE>",
-                               "--restore <FILE>", "--force", "--version"}) {
+    for (const char* option : {"--export-csv <DIR>", "--import-csv <DIR|FILE>", "--user <NAME>",
+                               "--pulse <N>", "--morale <CHOICE>", "--backup <FILE>",
+                               "--restore <FILE>", "--list-backups", "--force", "--version"}) {
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
     }
     EXPECT_FALSE(help.out.contains(QStringLiteral("quit-when-shown")));
@@ -388,6 +407,61 @@ TEST(CommandLine, TheExportSummaryCountsTheUsers) {
                 .arg(QRegularExpression::escape(c.whose), QRegularExpression::escape(folder)));
         EXPECT_TRUE(summary.match(exported.out).hasMatch()) << exported.out.toStdString();
     }
+}
+
+}  // namespace
+}  // namespace mirtal
+
+namespace mirtal {
+namespace {
+
+TEST(CommandLine, ImportsAnExportAndATrackersFileAndListsTheDailyBackups) {
+    ProgramFolder home;
+    home.addSampleRows();
+    QTemporaryDir work;
+    const QString csv = work.filePath(QStringLiteral("csv"));
+    ASSERT_EQ(run(home.path(), {QStringLiteral("--export-csv"), csv}).code, 0);
+
+    ProgramFolder fresh;
+    const Outcome imported = run(fresh.path(), {QStringLiteral("--import-csv"), csv});
+    EXPECT_EQ(imported.code, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.out.startsWith(QStringLiteral("Imported ")));
+    EXPECT_TRUE(imported.out.endsWith(
+        QStringLiteral(" rows of 2 users from %1 into %2.\n").arg(csv, fresh.database())));
+    EXPECT_EQ(testing::databaseDump(fresh.database()), testing::databaseDump(home.database()));
+
+    const QString weights = work.filePath(QStringLiteral("weights.csv"));
+    QFile f(weights);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("date;weight\n2026-12-10;70,5\n2026-12-08;71\n");
+    f.close();
+    const Outcome added =
+        run(home.path(), {QStringLiteral("--import-csv"), weights, QStringLiteral("--user"),
+                          QStringLiteral("Ann"), QStringLiteral("--pulse"), QStringLiteral("60"),
+                          QStringLiteral("--morale"), QStringLiteral("Low")});
+    EXPECT_EQ(added.code, 0) << added.err.toStdString();
+    EXPECT_EQ(added.out, QStringLiteral("Added 1 progress entry from %1 to the progress log of "
+                                        "Ann; skipped 1 row for days that had an entry already.\n")
+                             .arg(weights));
+
+    const QString backups = store::backupsFolderOf(home.database());
+    EXPECT_EQ(run(home.path(), {QStringLiteral("--list-backups")}).out,
+              QStringLiteral("No daily backups in %1 yet.\n").arg(backups));
+    const store::ConnectionSettings database = store::connectionSettingsFor(home.path());
+    store::writeDailyBackup(database, QDate(2026, 12, 10));
+    store::writeDailyBackup(database, QDate(2026, 12, 11));
+    const Outcome listed = run(home.path(), {QStringLiteral("--list-backups")});
+    EXPECT_EQ(listed.code, 0);
+    const QRegularExpression lines(QRegularExpression::anchoredPattern(
+        QStringLiteral("%1/Mirtal 2026-12-11\\.mdb  [0-9.]+ KiB\n%1/Mirtal 2026-12-10\\.mdb  "
+                       "[0-9.]+ KiB\n")
+            .arg(QRegularExpression::escape(backups))));
+    EXPECT_TRUE(lines.match(listed.out).hasMatch()) << listed.out.toStdString();
+    // Any of them can be restored.
+    EXPECT_EQ(run(home.path(),
+                  {QStringLiteral("--restore"), backups + QStringLiteral("/Mirtal 2026-12-10.mdb")})
+                  .code,
+              0);
 }
 
 }  // namespace
