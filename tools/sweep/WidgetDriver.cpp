@@ -117,6 +117,8 @@ void pickEntry(widgets::ChoiceList* list, int row) {
     list->showPopup();
     QAbstractItemView* view = list->view();
     if (row < list->count() && view->isVisible()) {
+        // A long list shows part of its entries: the entry is scrolled into sight first.
+        view->scrollTo(view->model()->index(row, 0));
         const QPoint where = view->visualRect(view->model()->index(row, 0)).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, where);
     }

@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
         Transcript said;
         // The program starts in about half a second; the kill comes at any moment of its
         // start or of the few seconds of work after it.
-        const int killAfter = std::uniform_int_distribution(0, 4000)(random);
+        const int killAfter = std::uniform_int_distribution(0, 3000)(random);
         mirtal::crashloop::runAndKill(writer, {written.path(), QString::number(random())},
                                       killAfter, [&](const QByteArray& line) { said.take(line); });
         acknowledged += said.actions;

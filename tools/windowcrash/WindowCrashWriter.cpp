@@ -65,6 +65,8 @@ class Script {
 
     bool start() { return program_.start(); }
 
+    // Users are added before any is removed: a key freed by a removal is taken by the next
+    // user added, and the loop tells the two apart by the run they happened in.
     void run() {
         if (chance(0.6)) {
             addUser();
@@ -73,10 +75,7 @@ class Script {
             removeUser();
         }
         if (!startAsSomeone()) {
-            addUser();
-            if (!startAsSomeone()) {
-                return;
-            }
+            return;
         }
         for (;;) {
             switch (pick(6)) {
@@ -316,7 +315,7 @@ int main(int argc, char** argv) {
         return 3;
     }
     script.run();
-    // Without a user to work as, the run waits for its kill like any other.
+    // Without a user to work as (none added yet), the run waits for its kill like any other.
     for (;;) {
         ::pause();
     }
