@@ -140,7 +140,8 @@ TEST_F(CsvFolderImport, AnExportReadBackExportsTheSameBytes) {
     QTemporaryDir again;
     store::exportCsv(settingsOf(target), again.path(), std::nullopt, store::Replace::Never);
     for (const QString& name : QDir(exported.path()).entryList(QDir::Files)) {
-        EXPECT_EQ(readFile(again.filePath(name)), readFile(exported.filePath(name))) << name.toStdString();
+        EXPECT_EQ(readFile(again.filePath(name)), readFile(exported.filePath(name)))
+            << name.toStdString();
     }
 }
 
