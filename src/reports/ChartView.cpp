@@ -1,6 +1,7 @@
 #include "reports/ChartView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -12,6 +13,7 @@
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
+#include <QLegend>
 #include <QLineSeries>
 #include <QMenu>
 #include <QStandardPaths>
@@ -93,6 +95,7 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     : QChartView(parent),
       footnoteItem_(new QGraphicsSimpleTextItem(chart())),
       noteItem_(new QGraphicsSimpleTextItem(chart())),
+      planStatusItem_(new QGraphicsSimpleTextItem(chart())),
       rowAxis_(new QCategoryAxis),
       valueAxis_(new QValueAxis),
       offPlotAxis_(new QValueAxis),
@@ -117,6 +120,9 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     noteItem_->setFont(noteFont);
     noteItem_->setBrush(chart()->titleBrush());
     noteItem_->setVisible(false);
+    planStatusItem_->setFont(noteFont);
+    planStatusItem_->setBrush(chart()->titleBrush());
+    planStatusItem_->setVisible(false);
     // The axis draws the grid lines; the view draws the row labels under them.
     rowAxis_->setLabelsVisible(false);
     valueAxis_->setLabelFormat(QStringLiteral("%g"));
@@ -131,6 +137,8 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     connect(chart(), &QChart::plotAreaChanged, this,
             [this](const QRectF& plot) { denseBars_->setPlotArea(plot); });
     connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeNote);
+    connect(chart()->legend(), &QGraphicsWidget::geometryChanged, this,
+            &ChartView::placePlanStatus);
     buildMenu();
 }
 
@@ -160,6 +168,31 @@ void ChartView::buildMenu() {
     showTrend_ = addMenuItem("showTrend", QStringLiteral("Show trend"));
     showTrend_->setCheckable(true);
     showTrend_->setEnabled(false);
+    showPlan_ = addMenuItem("showPlan", QStringLiteral("Show plan"));
+    showPlan_->setCheckable(true);
+    showPlan_->setEnabled(false);
+
+    addMenuItem("groupingSeparator", QString())->setSeparator(true);
+    grouping_ = new QActionGroup(this);
+    showDays_ = addMenuItem("showDays", QStringLiteral("By day"));
+    showWeeks_ = addMenuItem("showWeeks", QStringLiteral("By week"));
+    showMonths_ = addMenuItem("showMonths", QStringLiteral("By month"));
+    for (QAction* item : {showDays_, showWeeks_, showMonths_}) {
+        item->setCheckable(true);
+        item->setEnabled(false);
+        grouping_->addAction(item);
+    }
+    showDays_->setChecked(true);
+
+    addMenuItem("summarySeparator", QString())->setSeparator(true);
+    showSummary_ = addMenuItem("showSummary", QStringLiteral("Summary..."));
+    showSummary_->setEnabled(false);
+}
+
+Grouping ChartView::grouping() const {
+    return showWeeks_->isChecked()    ? Grouping::Weeks
+           : showMonths_->isChecked() ? Grouping::Months
+                                      : Grouping::Days;
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event) {
@@ -432,6 +465,27 @@ void ChartView::placeFootnote() {
     chart()->setMargins(margins);
     footnoteItem_->setPos(chartMargins.left(),
                           chart()->size().height() - chartMargins.bottom() - footnoteHeight);
+}
+
+void ChartView::setPlanStatus(const QString& status) {
+    planStatus_ = status;
+    planStatusItem_->setText(status);
+    // The legend grows at its foot by the line's height; the line stands in that room.
+    const qreal height = status.isEmpty() ? 0 : planStatusItem_->boundingRect().height();
+    chart()->legend()->setContentsMargins(0, 0, 0, height);
+    placePlanStatus();
+}
+
+void ChartView::placePlanStatus() {
+    const bool shown = !planStatus_.isEmpty() && chart()->legend()->isVisible();
+    planStatusItem_->setVisible(shown);
+    if (shown) {
+        const QRectF legend = chart()->legend()->geometry();
+        const qreal width = planStatusItem_->boundingRect().width();
+        planStatusItem_->setPos(
+            std::max<qreal>(chartMargins.left(), legend.center().x() - width / 2),
+            legend.bottom() - planStatusItem_->boundingRect().height());
+    }
 }
 
 void ChartView::placeNote() {

@@ -1,0 +1,89 @@
+#include "reports/RowGrouping.h"
+
+#include <algorithm>
+
+#include "reports/ReportNumbers.h"
+
+namespace mirtal::reports {
+
+QDate periodStart(const QDate& day, Grouping grouping) {
+    switch (grouping) {
+        case Grouping::Days:
+            return day;
+        case Grouping::Weeks:
+            return day.addDays(1 - day.dayOfWeek());
+        case Grouping::Months:
+            return QDate(day.year(), day.month(), 1);
+    }
+    return day;
+}
+
+DrawnRows groupRows(const ChartModel& chart, const std::vector<QDate>& days, Grouping grouping) {
+    const bool everyRowHasADay =
+        std::all_of(days.begin(), days.end(), [](const QDate& day) { return day.isValid(); });
+    if (grouping == Grouping::Days || !everyRowHasADay ||
+        days.size() != static_cast<std::size_t>(chart.rowCount())) {
+        return {chart, days};
+    }
+    const int columns = chart.columnCount();
+    const QString suffix = grouping == Grouping::Weeks ? QStringLiteral(" (weekly mean)")
+                                                       : QStringLiteral(" (monthly mean)");
+    const QString periodFormat =
+        grouping == Grouping::Weeks ? QStringLiteral("yyyy/MM/dd") : QStringLiteral("yyyy/MM");
+
+    // The means of each period, column by column, in the order of the periods.
+    std::vector<std::vector<double>> means(static_cast<std::size_t>(columns));
+    std::vector<QDate> starts;
+    std::vector<double> sums(static_cast<std::size_t>(columns));
+    std::size_t first = 0;
+    const auto closePeriod = [&](std::size_t end) {
+        const double count = static_cast<double>(end - first);
+        for (std::size_t column = 0; column < sums.size(); ++column) {
+            means[column].push_back(sums[column] / count);
+            sums[column] = 0;
+        }
+        starts.push_back(periodStart(days[first], grouping));
+        first = end;
+    };
+    for (std::size_t row = 0; row < days.size(); ++row) {
+        if (row > first && periodStart(days[row], grouping) != periodStart(days[first], grouping)) {
+            closePeriod(row);
+        }
+        for (int column = 1; column <= columns; ++column) {
+            sums[static_cast<std::size_t>(column - 1)] += chart.columnValues(column)[row];
+        }
+    }
+    if (!days.empty()) {
+        closePeriod(days.size());
+    }
+
+    ChartModel grouped;
+    grouped.setChartType(chart.chartType());
+    grouped.setTitleText(chart.titleText());
+    grouped.setFootnoteText(chart.footnoteText());
+    grouped.setShowLegend(chart.showLegend());
+    const int rows = static_cast<int>(starts.size());
+    grouped.setRowCount(rows);
+    grouped.setColumnCount(columns);
+    for (int column = 1; column <= columns; ++column) {
+        grouped.selectColumn(column);
+        grouped.setColumnLabel(chart.columnLabel(column) + suffix);
+    }
+    for (int row = 1; row <= rows; ++row) {
+        const std::size_t index = static_cast<std::size_t>(row - 1);
+        grouped.selectRow(row);
+        for (int column = 1; column <= columns; ++column) {
+            grouped.selectColumn(column);
+            grouped.setValue(
+                static_cast<float>(means[static_cast<std::size_t>(column - 1)][index]));
+        }
+        const QString period = starts[index].toString(periodFormat);
+        // The label shows the mean itself, not the single-precision value drawn.
+        grouped.setRowLabel(columns > 0 ? roundedText(means[0][index], 1) + QStringLiteral(" (") +
+                                              period + QStringLiteral(")")
+                                        : QStringLiteral("(") + period + QStringLiteral(")"));
+    }
+    return {std::move(grouped), std::move(starts)};
+}
+
+}  // namespace mirtal::reports
