@@ -123,6 +123,12 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     planStatusItem_->setFont(noteFont);
     planStatusItem_->setBrush(chart()->titleBrush());
     planStatusItem_->setVisible(false);
+    qreal left = 0;
+    qreal top = 0;
+    qreal right = 0;
+    qreal bottom = 0;
+    chart()->legend()->getContentsMargins(&left, &top, &right, &bottom);
+    legendMargins_ = QMarginsF(left, top, right, bottom);
     // The axis draws the grid lines; the view draws the row labels under them.
     rowAxis_->setLabelsVisible(false);
     valueAxis_->setLabelFormat(QStringLiteral("%g"));
@@ -266,9 +272,11 @@ QString ChartView::chooseFileInDialog(const QString& caption, const QString& sug
     return dialog.selectedFiles().value(0);
 }
 
-void ChartView::draw(const ChartModel& model, const QString& note) {
+void ChartView::draw(const ChartModel& model, const QString& note, const QString& planStatus) {
     QChart* c = chart();
     c->removeAllSeries();
+    // Before the series come, so that a line that comes or goes lays them out only once.
+    setPlanStatus(planStatus);
     denseBars_->setBars({}, 0, 1);
     c->setTitle(model.titleText());
     describe(model);
@@ -472,7 +480,11 @@ void ChartView::setPlanStatus(const QString& status) {
     planStatusItem_->setText(status);
     // The legend grows at its foot by the line's height; the line stands in that room.
     const qreal height = status.isEmpty() ? 0 : planStatusItem_->boundingRect().height();
-    chart()->legend()->setContentsMargins(0, 0, 0, height);
+    if (height != planStatusRoom_) {
+        planStatusRoom_ = height;
+        chart()->legend()->setContentsMargins(legendMargins_ + QMarginsF(0, 0, 0, height));
+        chart()->layout()->activate();
+    }
     placePlanStatus();
 }
 
@@ -484,7 +496,7 @@ void ChartView::placePlanStatus() {
         const qreal width = planStatusItem_->boundingRect().width();
         planStatusItem_->setPos(
             std::max<qreal>(chartMargins.left(), legend.center().x() - width / 2),
-            legend.bottom() - planStatusItem_->boundingRect().height());
+            legend.bottom() - legendMargins_.bottom() - planStatusItem_->boundingRect().height());
     }
 }
 

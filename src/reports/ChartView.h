@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChartView>
+#include <QMarginsF>
 #include <QStandardPaths>
 #include <QStringList>
 #include <functional>
@@ -64,14 +65,13 @@ class ChartView : public QChartView {
 
     // Replaces what the chart shows by the model's content. With a note, the plot shows the
     // note in place of the model's values, rows and legend; the title and footnote stay the
-    // model's.
-    void draw(const ChartModel& model, const QString& note = QString());
+    // model's. `planStatus` is the line under the legend; empty for none.
+    void draw(const ChartModel& model, const QString& note = QString(),
+              const QString& planStatus = QString());
 
     const QStringList& rowLabels() const { return rowLabels_; }
     const QString& footnote() const { return footnote_; }
     const QString& note() const { return note_; }
-    // The line under the legend; empty for none.
-    void setPlanStatus(const QString& status);
     const QString& planStatus() const { return planStatus_; }
     // The row labels drawn under the plot now, in row order, and where they stand in the
     // chart.
@@ -105,7 +105,8 @@ class ChartView : public QChartView {
     void placeFootnote();
     // In the middle of the plot.
     void placeNote();
-    // Under the legend, which keeps room for it at its foot.
+    // The legend keeps room at its foot for the line under it.
+    void setPlanStatus(const QString& status);
     void placePlanStatus();
     double widestRowLabel() const;
     void showRowGridLines(const QList<int>& rows);
@@ -117,6 +118,9 @@ class ChartView : public QChartView {
     QGraphicsSimpleTextItem* noteItem_;
     QString planStatus_;
     QGraphicsSimpleTextItem* planStatusItem_;
+    // The legend's own margins, to which the line's room is added.
+    QMarginsF legendMargins_;
+    qreal planStatusRoom_ = 0;
     // The axes stay for the life of the view and are hidden while there is no series.
     QCategoryAxis* rowAxis_;
     QValueAxis* valueAxis_;

@@ -163,7 +163,6 @@ void frmReportMeal::drawChart() {
     MSChart1->planAction()->setEnabled(hasTrend_ && storedTarget_ && targetDays_);
     if (!rowsShown) {
         MSChart1->draw(chart_, noRowsNote_);
-        MSChart1->setPlanStatus(QString());
         return;
     }
     DrawnRows drawn = groupRows(chart_, days_, MSChart1->grouping());
@@ -179,12 +178,12 @@ void frmReportMeal::drawChart() {
     if (plan) {
         drawn.chart = withPlan(drawn.chart, drawn.days, *plan, measured + QStringLiteral(" plan"));
     }
-    MSChart1->draw(drawn.chart);
     const QString unit = measurement_ == QLatin1String("Pulse") ? QStringLiteral("beats a minute")
                                                                 : QStringLiteral("kg");
-    MSChart1->setPlanStatus(
-        trend && plan ? planStatus(drawn.days, drawn.chart.columnValues(trendColumn), *plan, unit)
-                      : QString());
+    MSChart1->draw(drawn.chart, QString(),
+                   trend && plan
+                       ? planStatus(drawn.days, drawn.chart.columnValues(trendColumn), *plan, unit)
+                       : QString());
 }
 
 std::optional<PlanPath> frmReportMeal::planPath() {
