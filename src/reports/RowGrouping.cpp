@@ -6,6 +6,24 @@
 
 namespace mirtal::reports {
 
+namespace {
+
+// "yyyy/MM/dd", or "yyyy/MM" for a month, written digit by digit: QDate::toString reads its
+// format anew for each of a thousand weeks.
+QString periodText(const QDate& start, Grouping grouping) {
+    const auto twoDigits = [](int number) {
+        return QString(QChar(u'0' + number / 10)) + QChar(u'0' + number % 10);
+    };
+    QString text =
+        QString::number(start.year()).rightJustified(4, u'0') + u'/' + twoDigits(start.month());
+    if (grouping == Grouping::Weeks) {
+        text += u'/' + twoDigits(start.day());
+    }
+    return text;
+}
+
+}  // namespace
+
 QDate periodStart(const QDate& day, Grouping grouping) {
     switch (grouping) {
         case Grouping::Days:
@@ -28,26 +46,27 @@ DrawnRows groupRows(const ChartModel& chart, const std::vector<QDate>& days, Gro
     const int columns = chart.columnCount();
     const QString suffix = grouping == Grouping::Weeks ? QStringLiteral(" (weekly mean)")
                                                        : QStringLiteral(" (monthly mean)");
-    const QString periodFormat =
-        grouping == Grouping::Weeks ? QStringLiteral("yyyy/MM/dd") : QStringLiteral("yyyy/MM");
 
     // The means of each period, column by column, in the order of the periods.
     std::vector<std::vector<double>> means(static_cast<std::size_t>(columns));
     std::vector<QDate> starts;
     std::vector<double> sums(static_cast<std::size_t>(columns));
     std::size_t first = 0;
+    QDate firstStart = days.empty() ? QDate() : periodStart(days.front(), grouping);
     const auto closePeriod = [&](std::size_t end) {
         const double count = static_cast<double>(end - first);
         for (std::size_t column = 0; column < sums.size(); ++column) {
             means[column].push_back(sums[column] / count);
             sums[column] = 0;
         }
-        starts.push_back(periodStart(days[first], grouping));
+        starts.push_back(firstStart);
         first = end;
     };
     for (std::size_t row = 0; row < days.size(); ++row) {
-        if (row > first && periodStart(days[row], grouping) != periodStart(days[first], grouping)) {
+        const QDate start = periodStart(days[row], grouping);
+        if (start != firstStart) {
             closePeriod(row);
+            firstStart = start;
         }
         for (int column = 1; column <= columns; ++column) {
             sums[static_cast<std::size_t>(column - 1)] += chart.columnValues(column)[row];
@@ -77,7 +96,7 @@ DrawnRows groupRows(const ChartModel& chart, const std::vector<QDate>& days, Gro
             grouped.setValue(
                 static_cast<float>(means[static_cast<std::size_t>(column - 1)][index]));
         }
-        const QString period = starts[index].toString(periodFormat);
+        const QString period = periodText(starts[index], grouping);
         // The label shows the mean itself, not the single-precision value drawn.
         grouped.setRowLabel(columns > 0 ? roundedText(means[0][index], 1) + QStringLiteral(" (") +
                                               period + QStringLiteral(")")
