@@ -109,5 +109,10 @@ int main(int argc, char** argv) {
     control<QAction>(reports, "showSummary")->trigger();
     save(reports->findChild<QWidget*>(QStringLiteral("ChartSummary")),
          out.filePath(QStringLiteral("ChartSummary.png")));
+    // Pulse, whose line says "beats a minute".
+    control<QAction>(reports, "showDays")->trigger();
+    control<QRadioButton>(reports, "OptPulse")->click();
+    emit control<mirtal::widgets::CommandLabel>(reports, "LblViewOthers")->clicked();
+    save(reports, out.filePath(QStringLiteral("frmReportMeal-plan-pulse.png")));
     return 0;
 }

@@ -121,6 +121,7 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     noteItem_->setBrush(chart()->titleBrush());
     noteItem_->setVisible(false);
     planStatusItem_->setFont(noteFont);
+    planStatusFont_ = noteFont;
     planStatusItem_->setBrush(chart()->titleBrush());
     planStatusItem_->setVisible(false);
     qreal left = 0;
@@ -477,6 +478,7 @@ void ChartView::placeFootnote() {
 
 void ChartView::setPlanStatus(const QString& status) {
     planStatus_ = status;
+    planStatusItem_->setFont(planStatusFont_);
     planStatusItem_->setText(status);
     // The legend grows at its foot by the line's height; the line stands in that room.
     const qreal height = status.isEmpty() ? 0 : planStatusItem_->boundingRect().height();
@@ -491,13 +493,22 @@ void ChartView::setPlanStatus(const QString& status) {
 void ChartView::placePlanStatus() {
     const bool shown = !planStatus_.isEmpty() && chart()->legend()->isVisible();
     planStatusItem_->setVisible(shown);
-    if (shown) {
-        const QRectF legend = chart()->legend()->geometry();
-        const qreal width = planStatusItem_->boundingRect().width();
-        planStatusItem_->setPos(
-            std::max<qreal>(chartMargins.left(), legend.center().x() - width / 2),
-            legend.bottom() - legendMargins_.bottom() - planStatusItem_->boundingRect().height());
+    if (!shown) {
+        return;
     }
+    // A line wider than the chart is written smaller, so that it stays whole and on one line.
+    QFont font = planStatusFont_;
+    const qreal room = chart()->size().width() - chartMargins.left() - chartMargins.right();
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(planStatus_);
+    if (wide > room && room > 0) {
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() * room / wide));
+    }
+    planStatusItem_->setFont(font);
+    const QRectF legend = chart()->legend()->geometry();
+    const QRectF line = planStatusItem_->boundingRect();
+    planStatusItem_->setPos(
+        std::max<qreal>(chartMargins.left(), legend.center().x() - line.width() / 2),
+        legend.bottom() - legendMargins_.bottom() - line.height());
 }
 
 void ChartView::placeNote() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChartView>
+#include <QFont>
 #include <QMarginsF>
 #include <QStandardPaths>
 #include <QStringList>
@@ -118,6 +119,7 @@ class ChartView : public QChartView {
     QGraphicsSimpleTextItem* noteItem_;
     QString planStatus_;
     QGraphicsSimpleTextItem* planStatusItem_;
+    QFont planStatusFont_;
     // The legend's own margins, to which the line's room is added.
     QMarginsF legendMargins_;
     qreal planStatusRoom_ = 0;
