@@ -170,7 +170,8 @@ void frmReportMeal::drawChart() {
     const std::optional<PlanPath> plan =
         MSChart1->planAction()->isEnabled() && MSChart1->planAction()->isChecked() ? planPath()
                                                                                    : std::nullopt;
-    const QString measured = chart_.columnLabel(1);
+    // Only a weight or pulse report, whose first series is the measurement, has either.
+    const QString measured = trend || plan ? chart_.columnLabel(1) : QString();
     if (trend) {
         drawn.chart = withTrend(drawn.chart, measured + QStringLiteral(" trend"));
     }

@@ -509,6 +509,20 @@ TEST_F(ReportWindow, TheMealReportByMealTypeGroupsItsStoredMeals) {
     pickFromMenu(chart(), "showWeeks", [&] { rightClick(chart()); });
     EXPECT_EQ(chart()->rowLabels(), QStringList{"-0.7 (2004/09/13)"});
     EXPECT_EQ(seriesNames(chart()), QStringList{"Fat (weekly mean)"});
+
+    // No criterion ticked: the rows stand without a series, and their summary is the run.
+    control<QCheckBox>("Check1")->click();
+    click("LblView");
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"(2004/09/13)"});
+    EXPECT_TRUE(seriesNames(chart()).isEmpty());
+    pickFromMenu(chart(), "showSummary", [&] { pressMenuKey(chart()); });
+    const auto* grid = h.switcher()
+                           .loadedWindow(app::WindowId::Reports)
+                           ->findChild<QTableWidget*>(QStringLiteral("SummaryGrid"));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->rowCount(), 1);
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("2"));
+    EXPECT_TRUE(h.messages.shown.isEmpty());
 }
 
 void weight(AppHarness& h, int key, const QString& when, double kilos) {
