@@ -13,11 +13,29 @@
 #include "SampleWeek.h"
 #include "Unattended.h"
 #include "app/HelpTexts.h"
+#include "store/Database.h"
+#include "store/DateText.h"
 #include "widgets/CommandLabel.h"
 
 namespace {
 
 using mirtal::harness::control;
+
+// A weight on most of the 120 days before the sample week, drifting down from 86 kg with the
+// swings of a bathroom scale.
+void addWeightHistory(mirtal::store::Database& db) {
+    const QDate today = QDate::currentDate();
+    for (int back = 120; back > 6; --back) {
+        if (back % 5 == 0) {
+            continue;
+        }
+        const double weight = 86 - (120 - back) * 0.03 + ((back * 7) % 5 - 2) * 0.3;
+        db.execute(QStringLiteral("Insert Into PulseWeight Values(%1, 1, '%2', 64, %3, 'Good')")
+                       .arg(QString::number(1000 + back),
+                            mirtal::store::DateText::shortDate(today.addDays(-back)),
+                            QString::number(weight, 'f', 1)));
+    }
+}
 
 void save(QWidget* window, const QString& file) {
     QApplication::processEvents();
@@ -77,5 +95,24 @@ int main(int argc, char** argv) {
     control<QDateEdit>(reports, "DTPicker2")->setDate(QDate(2030, 1, 31));
     emit control<mirtal::widgets::CommandLabel>(reports, "LblViewExercise")->clicked();
     save(reports, out.filePath(QStringLiteral("frmReportMeal-empty.png")));
+
+    // Four months of weight before the week: the trend against the plan, by day and by week,
+    // and the summary of the range.
+    addWeightHistory(program.db());
+    control<QDateEdit>(reports, "DTPicker1")->setDate(QDate::currentDate().addDays(-120));
+    control<QDateEdit>(reports, "DTPicker2")->setDate(QDate::currentDate());
+    emit control<mirtal::widgets::CommandLabel>(reports, "LblViewOthers")->clicked();
+    control<QAction>(reports, "showPlan")->trigger();
+    save(reports, out.filePath(QStringLiteral("frmReportMeal-plan.png")));
+    control<QAction>(reports, "showWeeks")->trigger();
+    save(reports, out.filePath(QStringLiteral("frmReportMeal-plan-weekly.png")));
+    control<QAction>(reports, "showSummary")->trigger();
+    save(reports->findChild<QWidget*>(QStringLiteral("ChartSummary")),
+         out.filePath(QStringLiteral("ChartSummary.png")));
+    // Pulse, whose line says "beats a minute".
+    control<QAction>(reports, "showDays")->trigger();
+    control<QRadioButton>(reports, "OptPulse")->click();
+    emit control<mirtal::widgets::CommandLabel>(reports, "LblViewOthers")->clicked();
+    save(reports, out.filePath(QStringLiteral("frmReportMeal-plan-pulse.png")));
     return 0;
 }

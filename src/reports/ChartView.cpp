@@ -1,6 +1,7 @@
 #include "reports/ChartView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -12,6 +13,7 @@
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
+#include <QLegend>
 #include <QLineSeries>
 #include <QMenu>
 #include <QStandardPaths>
@@ -93,6 +95,7 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     : QChartView(parent),
       footnoteItem_(new QGraphicsSimpleTextItem(chart())),
       noteItem_(new QGraphicsSimpleTextItem(chart())),
+      planStatusItem_(new QGraphicsSimpleTextItem(chart())),
       rowAxis_(new QCategoryAxis),
       valueAxis_(new QValueAxis),
       offPlotAxis_(new QValueAxis),
@@ -117,6 +120,16 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     noteItem_->setFont(noteFont);
     noteItem_->setBrush(chart()->titleBrush());
     noteItem_->setVisible(false);
+    planStatusItem_->setFont(noteFont);
+    planStatusFont_ = noteFont;
+    planStatusItem_->setBrush(chart()->titleBrush());
+    planStatusItem_->setVisible(false);
+    qreal left = 0;
+    qreal top = 0;
+    qreal right = 0;
+    qreal bottom = 0;
+    chart()->legend()->getContentsMargins(&left, &top, &right, &bottom);
+    legendMargins_ = QMarginsF(left, top, right, bottom);
     // The axis draws the grid lines; the view draws the row labels under them.
     rowAxis_->setLabelsVisible(false);
     valueAxis_->setLabelFormat(QStringLiteral("%g"));
@@ -131,6 +144,8 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     connect(chart(), &QChart::plotAreaChanged, this,
             [this](const QRectF& plot) { denseBars_->setPlotArea(plot); });
     connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeNote);
+    connect(chart()->legend(), &QGraphicsWidget::geometryChanged, this,
+            &ChartView::placePlanStatus);
     buildMenu();
 }
 
@@ -160,6 +175,31 @@ void ChartView::buildMenu() {
     showTrend_ = addMenuItem("showTrend", QStringLiteral("Show trend"));
     showTrend_->setCheckable(true);
     showTrend_->setEnabled(false);
+    showPlan_ = addMenuItem("showPlan", QStringLiteral("Show plan"));
+    showPlan_->setCheckable(true);
+    showPlan_->setEnabled(false);
+
+    addMenuItem("groupingSeparator", QString())->setSeparator(true);
+    grouping_ = new QActionGroup(this);
+    showDays_ = addMenuItem("showDays", QStringLiteral("By day"));
+    showWeeks_ = addMenuItem("showWeeks", QStringLiteral("By week"));
+    showMonths_ = addMenuItem("showMonths", QStringLiteral("By month"));
+    for (QAction* item : {showDays_, showWeeks_, showMonths_}) {
+        item->setCheckable(true);
+        item->setEnabled(false);
+        grouping_->addAction(item);
+    }
+    showDays_->setChecked(true);
+
+    addMenuItem("summarySeparator", QString())->setSeparator(true);
+    showSummary_ = addMenuItem("showSummary", QStringLiteral("Summary..."));
+    showSummary_->setEnabled(false);
+}
+
+Grouping ChartView::grouping() const {
+    return showWeeks_->isChecked()    ? Grouping::Weeks
+           : showMonths_->isChecked() ? Grouping::Months
+                                      : Grouping::Days;
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event) {
@@ -233,9 +273,11 @@ QString ChartView::chooseFileInDialog(const QString& caption, const QString& sug
     return dialog.selectedFiles().value(0);
 }
 
-void ChartView::draw(const ChartModel& model, const QString& note) {
+void ChartView::draw(const ChartModel& model, const QString& note, const QString& planStatus) {
     QChart* c = chart();
     c->removeAllSeries();
+    // Before the series come, so that a line that comes or goes lays them out only once.
+    setPlanStatus(planStatus);
     denseBars_->setBars({}, 0, 1);
     c->setTitle(model.titleText());
     describe(model);
@@ -432,6 +474,41 @@ void ChartView::placeFootnote() {
     chart()->setMargins(margins);
     footnoteItem_->setPos(chartMargins.left(),
                           chart()->size().height() - chartMargins.bottom() - footnoteHeight);
+}
+
+void ChartView::setPlanStatus(const QString& status) {
+    planStatus_ = status;
+    planStatusItem_->setFont(planStatusFont_);
+    planStatusItem_->setText(status);
+    // The legend grows at its foot by the line's height; the line stands in that room.
+    const qreal height = status.isEmpty() ? 0 : planStatusItem_->boundingRect().height();
+    if (height != planStatusRoom_) {
+        planStatusRoom_ = height;
+        chart()->legend()->setContentsMargins(legendMargins_ + QMarginsF(0, 0, 0, height));
+        chart()->layout()->activate();
+    }
+    placePlanStatus();
+}
+
+void ChartView::placePlanStatus() {
+    const bool shown = !planStatus_.isEmpty() && chart()->legend()->isVisible();
+    planStatusItem_->setVisible(shown);
+    if (!shown) {
+        return;
+    }
+    // A line wider than the chart is written smaller, so that it stays whole and on one line.
+    QFont font = planStatusFont_;
+    const qreal room = chart()->size().width() - chartMargins.left() - chartMargins.right();
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(planStatus_);
+    if (wide > room && room > 0) {
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() * room / wide));
+    }
+    planStatusItem_->setFont(font);
+    const QRectF legend = chart()->legend()->geometry();
+    const QRectF line = planStatusItem_->boundingRect();
+    planStatusItem_->setPos(
+        std::max<qreal>(chartMargins.left(), legend.center().x() - line.width() / 2),
+        legend.bottom() - legendMargins_.bottom() - line.height());
 }
 
 void ChartView::placeNote() {

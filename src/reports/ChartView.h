@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QChartView>
+#include <QFont>
+#include <QMarginsF>
 #include <QStandardPaths>
 #include <QStringList>
 #include <functional>
 #include <utility>
 
+#include "reports/RowGrouping.h"
+
 class QAction;
+class QActionGroup;
 class QCategoryAxis;
 class QGraphicsSimpleTextItem;
 class QValueAxis;
@@ -23,15 +28,18 @@ class DenseBars;
 // stays readable in rowLabels, as the footnote does in footnote. A chart with nothing to show
 // holds a note in place of the plot, readable in note.
 //
-// Its context menu saves the chart as a PNG or PDF file, copies it to the clipboard and holds
-// the "Show trend" switch, which the window reads when it draws. The Menu key and Shift+F10
-// open it too. A screen reader hears the chart's title as its name and a summary of what it
+// Its context menu saves the chart as a PNG or PDF file, copies it to the clipboard, and holds
+// what the window reads when it draws: by day, by week or by month, "Show trend" and "Show
+// plan"; and "Summary...", which the window answers. The Menu key and Shift+F10 open it too.
+// Under the legend a line may say how the measurement keeps to its plan, readable in
+// planStatus. A screen reader hears the chart's title as its name and a summary of what it
 // draws as its description.
 class ChartView : public QChartView {
     Q_OBJECT
     Q_PROPERTY(QStringList rowLabels READ rowLabels)
     Q_PROPERTY(QString footnote READ footnote)
     Q_PROPERTY(QString note READ note)
+    Q_PROPERTY(QString planStatus READ planStatus)
   public:
     // Tells the user what went wrong; a message box in the program.
     using Tell = std::function<void(const QString&)>;
@@ -45,17 +53,27 @@ class ChartView : public QChartView {
     // "Show trend": checkable and off at first. The window enables it while the chart shows a
     // report that has a trend and redraws when it is toggled.
     QAction* trendAction() const { return showTrend_; }
+    // "By day", "By week", "By month": one of them checked, by day at first; the window
+    // enables them while the chart shows rows and redraws when another is picked.
+    QActionGroup* groupingItems() const { return grouping_; }
+    Grouping grouping() const;
+    // "Show plan": checkable and off at first, enabled by the window like "Show trend".
+    QAction* planAction() const { return showPlan_; }
+    // "Summary...": the window opens the summary when it is triggered.
+    QAction* summaryAction() const { return showSummary_; }
     // In place of the save dialog, so that tests can answer it.
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     // Replaces what the chart shows by the model's content. With a note, the plot shows the
     // note in place of the model's values, rows and legend; the title and footnote stay the
-    // model's.
-    void draw(const ChartModel& model, const QString& note = QString());
+    // model's. `planStatus` is the line under the legend; empty for none.
+    void draw(const ChartModel& model, const QString& note = QString(),
+              const QString& planStatus = QString());
 
     const QStringList& rowLabels() const { return rowLabels_; }
     const QString& footnote() const { return footnote_; }
     const QString& note() const { return note_; }
+    const QString& planStatus() const { return planStatus_; }
     // The row labels drawn under the plot now, in row order, and where they stand in the
     // chart.
     QStringList shownRowLabels() const;
@@ -88,6 +106,9 @@ class ChartView : public QChartView {
     void placeFootnote();
     // In the middle of the plot.
     void placeNote();
+    // The legend keeps room at its foot for the line under it.
+    void setPlanStatus(const QString& status);
+    void placePlanStatus();
     double widestRowLabel() const;
     void showRowGridLines(const QList<int>& rows);
 
@@ -96,6 +117,12 @@ class ChartView : public QChartView {
     QGraphicsSimpleTextItem* footnoteItem_;
     QString note_;
     QGraphicsSimpleTextItem* noteItem_;
+    QString planStatus_;
+    QGraphicsSimpleTextItem* planStatusItem_;
+    QFont planStatusFont_;
+    // The legend's own margins, to which the line's room is added.
+    QMarginsF legendMargins_;
+    qreal planStatusRoom_ = 0;
     // The axes stay for the life of the view and are hidden while there is no series.
     QCategoryAxis* rowAxis_;
     QValueAxis* valueAxis_;
@@ -113,6 +140,12 @@ class ChartView : public QChartView {
     // Where the last chart was saved, empty before the first.
     QString lastFolder_;
     QAction* showTrend_ = nullptr;
+    QActionGroup* grouping_ = nullptr;
+    QAction* showDays_ = nullptr;
+    QAction* showWeeks_ = nullptr;
+    QAction* showMonths_ = nullptr;
+    QAction* showPlan_ = nullptr;
+    QAction* showSummary_ = nullptr;
 };
 
 }  // namespace mirtal::reports

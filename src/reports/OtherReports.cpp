@@ -13,6 +13,8 @@ namespace {
 struct Targets {
     double pulse = 0;
     double weight = 0;
+    // The user has exactly one target row.
+    bool stored = false;
 };
 
 // The user's target pulse and weight; with no target row, or more than one, both count as 0.
@@ -21,7 +23,7 @@ Targets readTargets(store::Database& db, const ReportRange& range) {
     if (rs.recordCount() != 1) {
         return {};
     }
-    return {numberOf(rs.field(u"Pulse")), numberOf(rs.field(u"Weight"))};
+    return {numberOf(rs.field(u"Pulse")), numberOf(rs.field(u"Weight")), true};
 }
 
 struct Report {
@@ -82,8 +84,17 @@ Report describe(OtherReport report, const ReportRange& range, const Targets& tar
 }  // namespace
 
 bool buildOtherReport(store::Database& db, const ReportRange& range, OtherReport report,
-                      ChartModel& chart) {
-    const Report r = describe(report, range, readTargets(db, range));
+                      ChartModel& chart, std::optional<double>* storedTarget) {
+    const Targets targets = readTargets(db, range);
+    if (storedTarget) {
+        *storedTarget = std::nullopt;
+        if (targets.stored && report == OtherReport::Weight) {
+            *storedTarget = targets.weight;
+        } else if (targets.stored && report == OtherReport::Pulse) {
+            *storedTarget = targets.pulse;
+        }
+    }
+    const Report r = describe(report, range, targets);
     store::ResultSet rs = db.select(r.statement);
     if (rs.eof()) {
         chart.setRowCount(1);

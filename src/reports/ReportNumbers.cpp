@@ -13,6 +13,13 @@ QString numberText(double value) {
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
+QString roundedText(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    // Through the shortest text of the rounded number, so that 0.1 + 0.2 reads "0.3".
+    const double rounded = std::round(value * scale) / scale;
+    return numberText(rounded == 0 ? 0.0 : rounded);
+}
+
 double numberOf(const QVariant& field) {
     return field.isValid() ? field.toDouble() : 0.0;
 }

@@ -9,6 +9,10 @@ namespace mirtal::reports {
 // exponent and without a trailing ".0" ("72", "72.4", "-1", "50000").
 QString numberText(double value);
 
+// A number rounded to `decimals` places, halves away from zero, written as numberText writes
+// it, so that trailing zeros and a trailing point are dropped ("78.9", "-1.19", "77").
+QString roundedText(double value, int decimals);
+
 // A number read from a row; an empty field counts as 0.
 double numberOf(const QVariant& field);
 

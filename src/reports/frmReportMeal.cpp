@@ -1,6 +1,7 @@
 #include "reports/frmReportMeal.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,7 +19,13 @@
 #include "reports/ExerciseReport.h"
 #include "reports/MealReports.h"
 #include "reports/OtherReports.h"
+#include "reports/PlanStatus.h"
+#include "reports/RangeSummary.h"
+#include "reports/ReportNumbers.h"
 #include "reports/ReportStatements.h"
+#include "reports/RowDays.h"
+#include "reports/RowGrouping.h"
+#include "reports/SummaryWindow.h"
 #include "reports/Trend.h"
 #include "reports/WindowPrint.h"
 #include "store/DateText.h"
@@ -107,6 +114,7 @@ void frmReportMeal::loadRange() {
     if (rs.recordCount() == 1) {
         DTPicker1->setDate(rs.field(u"StartDate").toDate());
         DTPicker2->setDate(rs.field(u"TargetDate").toDate());
+        targetDays_ = {DTPicker1->date(), DTPicker2->date()};
     } else if (rs.recordCount() == 0) {
         DTPicker2->setDate(app::Clock::today());
         DTPicker1->setDate(DTPicker2->date().addDays(-15));
@@ -117,30 +125,117 @@ void frmReportMeal::loadRange() {
 
 void frmReportMeal::view(const std::function<bool(store::Database&, const ReportRange&)>& report,
                          bool measured) {
+    storedTarget_.reset();
     const bool drawn = app::guarded(switcher_.messages(), [&] {
         store::Session& session = switcher_.session();
         chart_.setChartType(OptBarChart->isChecked() ? ChartModel::ChartType::Bar2d
                                                      : ChartModel::ChartType::Line2d);
-        const ReportRange range{session.userIdText(), DTPicker1->date(), DTPicker2->date()};
-        noRowsNote_ = report(session.db(), range) ? QString() : noRowsNote(range);
+        range_ = {session.userIdText(), DTPicker1->date(), DTPicker2->date()};
+        noRowsNote_ = report(session.db(), range_) ? QString() : noRowsNote(range_);
     });
     if (drawn) {
         // A range without measurements cuts the chart down to a single series, which is no
         // measurement: it gets no trend.
         hasTrend_ = measured && chart_.columnCount() == 2;
+        days_ = noRowsNote_.isEmpty() ? rowDays(chart_) : std::vector<QDate>();
+        plan_.reset();
+        planFound_ = false;
         drawChart();
+        if (summary_ && summary_->isVisible()) {
+            if (noRowsNote_.isEmpty()) {
+                summary_->showSummary(chart_.titleText(), summarizeRange(chart_, days_, hasTrend_));
+            } else {
+                summary_->hide();
+            }
+        }
     }
 }
 
-// The trend is added to what is drawn, never to the report itself, so the chart is the
-// report's own whenever the switch is off.
+// The regrouping, the trend and the plan are added to what is drawn, never to the report
+// itself, so the chart is the report's own while by day is picked and both switches are off.
 void frmReportMeal::drawChart() {
-    MSChart1->trendAction()->setEnabled(hasTrend_);
-    if (hasTrend_ && MSChart1->trendAction()->isChecked()) {
-        MSChart1->draw(withTrend(chart_, chart_.columnLabel(1) + QStringLiteral(" trend")));
-    } else {
-        MSChart1->draw(chart_, noRowsNote_);
+    const bool rowsShown = noRowsNote_.isEmpty() && chart_.rowCount() > 0;
+    for (QAction* item : MSChart1->groupingItems()->actions()) {
+        item->setEnabled(rowsShown);
     }
+    MSChart1->summaryAction()->setEnabled(rowsShown);
+    MSChart1->trendAction()->setEnabled(hasTrend_);
+    MSChart1->planAction()->setEnabled(hasTrend_ && storedTarget_ && targetDays_);
+    if (!rowsShown) {
+        MSChart1->draw(chart_, noRowsNote_);
+        return;
+    }
+    DrawnRows drawn = groupRows(chart_, days_, MSChart1->grouping());
+    const bool trend = hasTrend_ && MSChart1->trendAction()->isChecked();
+    const std::optional<PlanPath> plan =
+        MSChart1->planAction()->isEnabled() && MSChart1->planAction()->isChecked() ? planPath()
+                                                                                   : std::nullopt;
+    // Only a weight or pulse report, whose first series is the measurement, has either.
+    const QString measured = trend || plan ? chart_.columnLabel(1) : QString();
+    if (trend) {
+        drawn.chart = withTrend(drawn.chart, measured + QStringLiteral(" trend"));
+    }
+    const int trendColumn = drawn.chart.columnCount();
+    if (plan) {
+        drawn.chart = withPlan(drawn.chart, drawn.days, *plan, measured + QStringLiteral(" plan"));
+    }
+    const QString unit = measurement_ == QLatin1String("Pulse") ? QStringLiteral("beats a minute")
+                                                                : QStringLiteral("kg");
+    MSChart1->draw(drawn.chart, QString(),
+                   trend && plan
+                       ? planStatus(drawn.days, drawn.chart.columnValues(trendColumn), *plan, unit)
+                       : QString());
+}
+
+std::optional<PlanPath> frmReportMeal::planPath() {
+    if (!planFound_) {
+        planFound_ = true;
+        app::guarded(switcher_.messages(), [this] { plan_ = findPlanPath(); });
+    }
+    return plan_;
+}
+
+// The plan starts at the user's first stored value on or after the target's start day, which
+// lies before the range, among its rows or, when the range ends before it, after the range.
+std::optional<PlanPath> frmReportMeal::findPlanPath() {
+    if (!targetDays_ || !storedTarget_) {
+        return std::nullopt;
+    }
+    const auto [startDay, targetDay] = *targetDays_;
+    const double target = *storedTarget_;
+    const auto firstStored = [&](const QDate& from, const QDate& to) -> std::optional<PlanPath> {
+        const store::ResultSet rs = switcher_.session().db().select(
+            statements::measurements({range_.userId, from, to}, measurement_));
+        if (rs.eof()) {
+            return std::nullopt;
+        }
+        return PlanPath{rs.field(0).toDate(), numberOf(rs.field(1)), targetDay, target};
+    };
+    std::optional<PlanPath> plan;
+    if (range_.start > startDay) {
+        plan = firstStored(startDay, range_.start.addDays(-1));
+    }
+    for (std::size_t row = 0; !plan && row < days_.size(); ++row) {
+        if (days_[row] >= startDay) {
+            plan =
+                PlanPath{days_[row], chart_.value(static_cast<int>(row) + 1, 1), targetDay, target};
+        }
+    }
+    if (!plan && range_.end < targetDay) {
+        plan = firstStored(std::max(startDay, range_.end.addDays(1)), targetDay);
+    }
+    // Nothing stored since the start: the plan is the target itself.
+    return plan ? plan : PlanPath{targetDay, target, targetDay, target};
+}
+
+void frmReportMeal::openSummary() {
+    if (!summary_) {
+        summary_ = new SummaryWindow(this);
+    }
+    summary_->showSummary(chart_.titleText(), summarizeRange(chart_, days_, hasTrend_));
+    summary_->show();
+    summary_->raise();
+    summary_->activateWindow();
 }
 
 void frmReportMeal::viewMeal() {
@@ -169,9 +264,15 @@ void frmReportMeal::viewOthers() {
                                : OptSnack->isChecked()  ? OtherReport::Snacking
                                : OptWater->isChecked()  ? OtherReport::Water
                                                         : OtherReport::Pulse;
-    view([&](store::Database& db,
-             const ReportRange& range) { return buildOtherReport(db, range, report, chart_); },
-         report == OtherReport::Weight || report == OtherReport::Pulse);
+    const bool measured = report == OtherReport::Weight || report == OtherReport::Pulse;
+    measurement_ = report == OtherReport::Weight ? QStringLiteral("Weight")
+                   : measured                    ? QStringLiteral("Pulse")
+                                                 : QString();
+    view(
+        [&](store::Database& db, const ReportRange& range) {
+            return buildOtherReport(db, range, report, chart_, &storedTarget_);
+        },
+        measured);
 }
 
 void frmReportMeal::viewExercise() {
@@ -367,6 +468,9 @@ void frmReportMeal::buildControls() {
     connect(Command2, &QPushButton::clicked, this, &frmReportMeal::toggleChartSize);
     connect(LblPrint, &widgets::CommandLabel::clicked, this, &frmReportMeal::print);
     connect(MSChart1->trendAction(), &QAction::toggled, this, &frmReportMeal::drawChart);
+    connect(MSChart1->planAction(), &QAction::toggled, this, &frmReportMeal::drawChart);
+    connect(MSChart1->groupingItems(), &QActionGroup::triggered, this, &frmReportMeal::drawChart);
+    connect(MSChart1->summaryAction(), &QAction::triggered, this, &frmReportMeal::openSummary);
 }
 
 }  // namespace mirtal::reports

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QDate>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "app/DataWindowFrame.h"
 #include "reports/ChartModel.h"
+#include "reports/PlanPath.h"
 #include "reports/ReportRange.h"
 
 class QCheckBox;
@@ -29,6 +33,7 @@ class DatePicker;
 namespace mirtal::reports {
 
 class ChartView;
+class SummaryWindow;
 
 // The report window: charts the current user's meal points, pulse, weight, morale, snacking,
 // water and exercise points, day by day over a range of days, as a line or a bar chart, and
@@ -49,6 +54,7 @@ class frmReportMeal : public QWidget {
     void toggleChartSize();
     void print();
     void drawChart();
+    void openSummary();
 
   private:
     void buildControls();
@@ -59,6 +65,10 @@ class frmReportMeal : public QWidget {
     // against its target, which can show their trend.
     void view(const std::function<bool(store::Database&, const ReportRange&)>& report,
               bool measured = false);
+    // The plan of the measurement drawn, found once per VIEW when first asked for; empty when
+    // the chart has none or the store fails.
+    std::optional<PlanPath> planPath();
+    std::optional<PlanPath> findPlanPath();
 
     QGroupBox* Frame10;
     QLabel* Label1;
@@ -115,6 +125,18 @@ class frmReportMeal : public QWidget {
     // Said over the plot while the last VIEW found no rows, whose chart is no measurement;
     // empty otherwise.
     QString noRowsNote_;
+    // The range of the last VIEW and the day of each of its rows.
+    ReportRange range_;
+    std::vector<QDate> days_;
+    // The start and target days of the user's one target row, as the window opened.
+    std::optional<std::pair<QDate, QDate>> targetDays_;
+    // The progress log's column of the last weight or pulse report, and its target as stored;
+    // the plan is drawn from them.
+    QString measurement_;
+    std::optional<double> storedTarget_;
+    std::optional<PlanPath> plan_;
+    bool planFound_ = false;
+    SummaryWindow* summary_ = nullptr;
 };
 
 }  // namespace mirtal::reports

@@ -86,8 +86,15 @@ class ChartForScreenReader : public ::testing::Test {
     ChartView view{QStringLiteral("MSChart1"), [](const QString&) {}};
 };
 
-const QStringList menuItems{"Save chart as PNG...", "Save chart as PDF...", "Copy chart",
-                            "Show trend"};
+const QStringList menuItems{"Save chart as PNG...",
+                            "Save chart as PDF...",
+                            "Copy chart",
+                            "Show trend",
+                            "Show plan",
+                            "By day",
+                            "By week",
+                            "By month",
+                            "Summary..."};
 
 TEST_F(ChartForScreenReader, IsNamedByItsTitleAndDescribedByWhatItDraws) {
     EXPECT_EQ(seen()->role(), QAccessible::Chart);

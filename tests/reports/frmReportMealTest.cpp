@@ -4,8 +4,12 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCheckBox>
@@ -27,6 +31,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -341,12 +346,15 @@ TEST_F(ReportWindow, ShowTrendAddsTheSmoothedSeriesToPulseAndWeightReportsAtOnce
     progress(2, day(2004, 9, 10), 54);
     progress(3, day(2004, 9, 11), 54);
     frmReportMeal* window = open();
-    EXPECT_EQ(contextMenuOf(chart()), QStringList({"Save chart as PNG...", "Save chart as PDF...",
-                                                   "Copy chart", "--", "Show trend [ ] (off)"}));
+    EXPECT_EQ(contextMenuOf(chart()),
+              QStringList({"Save chart as PNG...", "Save chart as PDF...", "Copy chart", "--",
+                           "Show trend [ ] (off)", "Show plan [ ] (off)", "--", "By day [x] (off)",
+                           "By week [ ] (off)", "By month [ ] (off)", "--", "Summary... (off)"}));
 
     click("LblViewOthers");
     EXPECT_EQ(seriesNames(chart()), QStringList({"Pulse", "Target Pulse"}));
-    EXPECT_EQ(contextMenuOf(chart()).last(), QStringLiteral("Show trend [ ]"));
+    EXPECT_EQ(contextMenuOf(chart()).filter(QStringLiteral("Show trend")),
+              QStringList{"Show trend [ ]"});
     const qsizetype statements = h.statements.size();
     menuItem(chart(), "showTrend")->trigger();
     EXPECT_EQ(seriesNames(chart()), QStringList({"Pulse", "Target Pulse", "Pulse trend"}));
@@ -363,7 +371,8 @@ TEST_F(ReportWindow, ShowTrendAddsTheSmoothedSeriesToPulseAndWeightReportsAtOnce
     control<QRadioButton>("OptMorale")->click();
     click("LblViewOthers");
     EXPECT_EQ(seriesNames(chart()), QStringList{"Morale"});
-    EXPECT_EQ(contextMenuOf(chart()).last(), QStringLiteral("Show trend [x] (off)"));
+    EXPECT_EQ(contextMenuOf(chart()).filter(QStringLiteral("Show trend")),
+              QStringList{"Show trend [x] (off)"});
     click("LblViewExercise");
     EXPECT_FALSE(menuItem(chart(), "showTrend")->isEnabled());
 
@@ -385,6 +394,253 @@ TEST_F(ReportWindow, ShowTrendAddsTheSmoothedSeriesToPulseAndWeightReportsAtOnce
     menuItem(chart(), "showTrend")->trigger();
     EXPECT_EQ(seriesNames(chart()), QStringList({"Weight", "Target Weight"}));
     EXPECT_TRUE(h.messages.shown.isEmpty());
+}
+
+// Opens the chart's menu with `open`, as a right click or a key does, and clicks the item
+// called `item` in it.
+void pickFromMenu(ChartView* view, const char* item, const std::function<void()>& open) {
+    bool picked = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            return;
+        }
+        const QRect place = menu->actionGeometry(menuItem(view, item));
+        if (place.isValid()) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, place.center());
+            picked = true;
+        } else {
+            menu->close();
+        }
+    });
+    open();
+    EXPECT_TRUE(picked) << item;
+}
+
+void rightClick(ChartView* view) {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(60, 60),
+                            view->viewport()->mapToGlobal(QPoint(60, 60)));
+    QApplication::sendEvent(view->viewport(), &click);
+}
+
+void pressMenuKey(ChartView* view) {
+    QTest::keyClick(view, Qt::Key_Menu);
+}
+
+// Whether every statement the window ran only read.
+bool onlyReads(const QStringList& statements) {
+    return std::all_of(statements.begin(), statements.end(), [](const QString& statement) {
+        return statement.trimmed().startsWith(QStringLiteral("Select"), Qt::CaseInsensitive);
+    });
+}
+
+TEST_F(ReportWindow, ByWeekAndByMonthRegroupTheLastViewFromTheMenu) {
+    target(1, day(2004, 9, 1), day(2004, 9, 30));
+    // Weeks from Monday 2004/08/30, 09/13 and 09/27; the week of 09/06 has no entry.
+    progress(1, day(2004, 9, 1), 64);
+    progress(2, day(2004, 9, 3), 60);
+    progress(3, day(2004, 9, 13), 58);
+    progress(4, day(2004, 9, 30), 56);
+    const qsizetype opened = h.statements.size();
+    frmReportMeal* window = open();
+    click("LblViewOthers");
+    const QStringList byDay{"64 (2004/09/01)", "60 (2004/09/03)", "58 (2004/09/13)",
+                            "56 (2004/09/30)"};
+    EXPECT_EQ(chart()->rowLabels(), byDay);
+    const qsizetype statements = h.statements.size();
+
+    pickFromMenu(chart(), "showWeeks", [&] { rightClick(chart()); });
+    EXPECT_EQ(chart()->rowLabels(),
+              QStringList({"62 (2004/08/30)", "58 (2004/09/13)", "56 (2004/09/27)"}));
+    EXPECT_EQ(seriesNames(chart()),
+              QStringList({"Pulse (weekly mean)", "Target Pulse (weekly mean)"}));
+    auto* pulse = qobject_cast<QLineSeries*>(chart()->chart()->series().value(0));
+    ASSERT_NE(pulse, nullptr);
+    EXPECT_EQ(pulse->points(), QList<QPointF>({{0, 62}, {1, 58}, {2, 56}}));
+
+    // The trend of what is drawn.
+    pickFromMenu(chart(), "showTrend", [&] { pressMenuKey(chart()); });
+    auto* trend = qobject_cast<QLineSeries*>(chart()->chart()->series().value(2));
+    ASSERT_NE(trend, nullptr);
+    EXPECT_EQ(trend->name(), QStringLiteral("Pulse trend"));
+    EXPECT_EQ(trend->points(), QList<QPointF>({{0, 62}, {1, 61.6f}, {2, 61.04f}}));
+
+    pickFromMenu(chart(), "showMonths", [&] { pressMenuKey(chart()); });
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"59.5 (2004/09)"});
+    EXPECT_EQ(contextMenuOf(chart()).mid(7, 3),
+              QStringList({"By day [ ]", "By week [ ]", "By month [x]"}));
+
+    // A new VIEW keeps the grouping picked.
+    control<QRadioButton>("OptWeight")->click();
+    click("LblViewOthers");
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"80 (2004/09)"});
+
+    // By day again: the report as it is, its trend on every day.
+    pickFromMenu(chart(), "showDays", [&] { rightClick(chart()); });
+    EXPECT_EQ(chart()->rowLabels(), QStringList({"80 (2004/09/01)", "80 (2004/09/03)",
+                                                 "80 (2004/09/13)", "80 (2004/09/30)"}));
+    EXPECT_EQ(seriesNames(chart()), QStringList({"Weight", "Target Weight", "Weight trend"}));
+    EXPECT_EQ(window->chartModel().columnCount(), 2);
+    // One statement pair for the second VIEW, none for the menu.
+    EXPECT_EQ(h.statements.size(), statements + 2);
+    EXPECT_TRUE(onlyReads(h.statements.mid(opened)));
+
+    // Each opening starts by day.
+    pickFromMenu(chart(), "showWeeks", [&] { rightClick(chart()); });
+    h.switcher().closeWindow(app::WindowId::Reports);
+    open();
+    EXPECT_TRUE(menuItem(chart(), "showDays")->isChecked());
+    EXPECT_FALSE(menuItem(chart(), "showDays")->isEnabled());
+}
+
+TEST_F(ReportWindow, TheMealReportByMealTypeGroupsItsStoredMeals) {
+    for (const auto& [key, when, fat] :
+         {std::tuple{1, day(2004, 9, 13), -3}, std::tuple{2, day(2004, 9, 15), 1},
+          std::tuple{3, day(2004, 9, 16), 0}}) {
+        h.db().execute(QStringLiteral("Insert Into DailyMealInput Values(%1, 1, %2, '2L', 0, %3, "
+                                      "1, 1, 3, 2, 3, 1, 0)")
+                           .arg(key)
+                           .arg(when)
+                           .arg(fat));
+    }
+    open();
+    control<QRadioButton>("Option3")->click();
+    click("LblView");
+    pickFromMenu(chart(), "showWeeks", [&] { rightClick(chart()); });
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"-0.7 (2004/09/13)"});
+    EXPECT_EQ(seriesNames(chart()), QStringList{"Fat (weekly mean)"});
+
+    // No criterion ticked: the rows stand without a series, and their summary is the run.
+    control<QCheckBox>("Check1")->click();
+    click("LblView");
+    EXPECT_EQ(chart()->rowLabels(), QStringList{"(2004/09/13)"});
+    EXPECT_TRUE(seriesNames(chart()).isEmpty());
+    pickFromMenu(chart(), "showSummary", [&] { pressMenuKey(chart()); });
+    const auto* grid = h.switcher()
+                           .loadedWindow(app::WindowId::Reports)
+                           ->findChild<QTableWidget*>(QStringLiteral("SummaryGrid"));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->rowCount(), 1);
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("2"));
+    EXPECT_TRUE(h.messages.shown.isEmpty());
+}
+
+void weight(AppHarness& h, int key, const QString& when, double kilos) {
+    h.db().execute(QStringLiteral("Insert Into PulseWeight Values(%1, 1, %2, 60, %3, 'Good')")
+                       .arg(key)
+                       .arg(when)
+                       .arg(kilos));
+}
+
+TEST_F(ReportWindow, ShowPlanDrawsThePathToTheTargetAndTheLineSaysHowTheTrendKeepsToIt) {
+    // From 81 kg on 09/02, the first weight after the start, to 78.5 kg on 09/30.
+    target(1, day(2004, 9, 1), day(2004, 9, 30));
+    weight(h, 1, day(2004, 9, 2), 81);
+    for (int d = 3; d <= 9; ++d) {
+        weight(h, d, day(2004, 9, d), 80);
+    }
+    const qsizetype opened = h.statements.size();
+    open();
+    click("LblViewOthers");
+    EXPECT_FALSE(menuItem(chart(), "showPlan")->isChecked());
+    EXPECT_TRUE(menuItem(chart(), "showPlan")->isEnabled());
+
+    control<QRadioButton>("OptWeight")->click();
+    click("LblViewOthers");
+    pickFromMenu(chart(), "showPlan", [&] { rightClick(chart()); });
+    EXPECT_EQ(seriesNames(chart()), QStringList({"Weight", "Target Weight", "Weight plan"}));
+    auto* plan = qobject_cast<QLineSeries*>(chart()->chart()->series().value(2));
+    ASSERT_NE(plan, nullptr);
+    EXPECT_EQ(plan->at(0), QPointF(0, 81));
+    EXPECT_FLOAT_EQ(plan->at(7).y(), 81 - 7 * 2.5f / 28);
+    // The plan alone says nothing.
+    EXPECT_EQ(chart()->property("planStatus").toString(), QString());
+
+    pickFromMenu(chart(), "showTrend", [&] { pressMenuKey(chart()); });
+    EXPECT_EQ(seriesNames(chart()),
+              QStringList({"Weight", "Target Weight", "Weight trend", "Weight plan"}));
+    EXPECT_TRUE(chart()
+                    ->property("planStatus")
+                    .toString()
+                    .startsWith(QStringLiteral(
+                        "Behind plan: 0.1 kg over the planned 80.4 kg. At this pace the target is "
+                        "reached on ")))
+        << chart()->planStatus().toStdString();
+
+    // A range after the first weight: the plan still starts from it.
+    control<QDateEdit>("DTPicker1")->setDate(QDate(2004, 9, 5));
+    click("LblViewOthers");
+    plan = qobject_cast<QLineSeries*>(chart()->chart()->series().value(3));
+    ASSERT_NE(plan, nullptr);
+    EXPECT_FLOAT_EQ(plan->at(0).y(), 81 - 3 * 2.5f / 28);
+    EXPECT_EQ(chart()->planStatus(), QStringLiteral("On plan: 0.4 kg under the planned 80.4 kg."));
+    EXPECT_TRUE(onlyReads(h.statements.mid(opened)));
+
+    // Off: the report exactly as it is.
+    pickFromMenu(chart(), "showPlan", [&] { pressMenuKey(chart()); });
+    EXPECT_EQ(seriesNames(chart()), QStringList({"Weight", "Target Weight", "Weight trend"}));
+    EXPECT_EQ(chart()->planStatus(), QString());
+    pickFromMenu(chart(), "showPlan", [&] { pressMenuKey(chart()); });
+
+    // No plan for morale, nor without exactly one target row.
+    control<QRadioButton>("OptMorale")->click();
+    click("LblViewOthers");
+    EXPECT_FALSE(menuItem(chart(), "showPlan")->isEnabled());
+    EXPECT_EQ(chart()->planStatus(), QString());
+    target(2, day(2004, 9, 1), day(2004, 9, 30));
+    control<QRadioButton>("OptWeight")->click();
+    click("LblViewOthers");
+    EXPECT_FALSE(menuItem(chart(), "showPlan")->isEnabled());
+    EXPECT_EQ(seriesNames(chart()), QStringList({"Weight", "Target Weight", "Weight trend"}));
+    EXPECT_TRUE(h.messages.shown.isEmpty());
+}
+
+TEST_F(ReportWindow, TheSummaryOpensBesideTheWindowByDayAndCopiesItsTable) {
+    target(1, day(2004, 9, 1), day(2004, 9, 30));
+    weight(h, 1, day(2004, 9, 2), 81);
+    weight(h, 2, day(2004, 9, 3), 80.5);
+    weight(h, 3, day(2004, 9, 9), 80);
+    const qsizetype opened = h.statements.size();
+    frmReportMeal* window = open();
+    control<QRadioButton>("OptWeight")->click();
+    click("LblViewOthers");
+    pickFromMenu(chart(), "showWeeks", [&] { rightClick(chart()); });
+    pickFromMenu(chart(), "showSummary", [&] { pressMenuKey(chart()); });
+
+    auto* summary = window->findChild<QWidget*>(QStringLiteral("ChartSummary"));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->isVisible());
+    EXPECT_TRUE(summary->isWindow());
+    EXPECT_EQ(summary->windowModality(), Qt::NonModal);
+    auto* grid = summary->findChild<QTableWidget*>(QStringLiteral("SummaryGrid"));
+    ASSERT_NE(grid, nullptr);
+    const auto rowOf = [grid](int row) {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            cells << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
+        }
+        return cells;
+    };
+    // By day, though the chart shows weeks: 1 kg down over 7 days.
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(rowOf(0), QStringList({"Weight", "3", "81 (2004/09/02)", "80 (2004/09/09)", "-1",
+                                     "80", "81", "80.5", "-0.85"}));
+    EXPECT_EQ(rowOf(2).mid(0, 2), QStringList({"Longest run of days with an entry", "2"}));
+
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(summary->findChild<QPushButton*>(QStringLiteral("CmdCopy")), Qt::LeftButton);
+    const QStringList lines = QApplication::clipboard()->text().split(u'\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0].split(u'\t'), QStringList({"Series", "Rows", "First", "Last", "Change",
+                                                  "Lowest", "Highest", "Mean", "Change per week"}));
+    EXPECT_EQ(lines[1].split(u'\t'), rowOf(0));
+
+    // The window stays usable, and the summary follows its next VIEW.
+    control<QRadioButton>("OptMorale")->click();
+    click("LblViewOthers");
+    EXPECT_EQ(rowOf(0).first(), QStringLiteral("Morale"));
+    EXPECT_EQ(rowOf(0).last(), QString());
+    EXPECT_TRUE(onlyReads(h.statements.mid(opened)));
 }
 
 TEST_F(ReportWindow, TheChartIsSavedAsPngOrPdfCopiedAndAFailedSaveSaysSo) {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+namespace mirtal::reports {
+
+class ChartModel;
+
+// The day of a row label, which every report writes as value + " (" + day as "yyyy/MM/dd" +
+// ")"; an invalid day for a label that does not end so.
+QDate dayOfRowLabel(const QString& label);
+
+// The day of each row of the chart, in row order.
+std::vector<QDate> rowDays(const ChartModel& chart);
+
+}  // namespace mirtal::reports
