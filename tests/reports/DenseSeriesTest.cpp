@@ -1,7 +1,10 @@
+#include "reports/DenseBars.h"
 #include "reports/DenseLines.h"
 
 #include <gtest/gtest.h>
 
+#include <QBarSeries>
+#include <QBarSet>
 #include <QGraphicsScene>
 #include <QLineSeries>
 #include <QTest>
@@ -39,13 +42,18 @@ ChartModel weights(int rows, bool wandering = false) {
     return chart;
 }
 
-DenseLines* denseLinesOf(const ChartView& view) {
+template <typename Item>
+Item* itemOf(const ChartView& view) {
     for (QGraphicsItem* item : view.scene()->items()) {
-        if (auto* lines = dynamic_cast<DenseLines*>(item)) {
-            return lines;
+        if (auto* found = dynamic_cast<Item*>(item)) {
+            return found;
         }
     }
     return nullptr;
+}
+
+DenseLines* denseLinesOf(const ChartView& view) {
+    return itemOf<DenseLines>(view);
 }
 
 QAbstractAxis* shownAxis(const ChartView& view, Qt::Orientation orientation) {
@@ -80,6 +88,17 @@ void drawEveryPoint(ChartView& view) {
         line->replace(line->points());
     }
     denseLinesOf(view)->setVisible(false);
+}
+
+// Gives the bars back to Qt Charts, which builds an item for every one of them.
+void drawEveryBar(ChartView& view) {
+    QAbstractSeries* series = view.chart()->series().value(0);
+    for (QAbstractAxis* axis : series->attachedAxes()) {
+        series->detachAxis(axis);
+    }
+    series->attachAxis(shownAxis(view, Qt::Horizontal));
+    series->attachAxis(shownAxis(view, Qt::Vertical));
+    itemOf<DenseBars>(view)->setVisible(false);
 }
 
 // Whether `picture` has `colour` at (x, y) or at one of the eight pixels around it.
@@ -135,12 +154,12 @@ class ShownChart : public ChartView {
     }
 };
 
-class DenseLinesTest : public ::testing::Test {
+class DenseSeriesTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { testing::ensureQtApplication(); }
 };
 
-TEST_F(DenseLinesTest, MorePointsThanPixelColumnsKeepEveryValueAndLookAsEveryPointDrawn) {
+TEST_F(DenseSeriesTest, MorePointsThanPixelColumnsKeepEveryValueAndLookAsEveryPointDrawn) {
     for (const int rows : {7300, 2000, 800}) {
         SCOPED_TRACE(rows);
         ShownChart view;
@@ -182,7 +201,7 @@ TEST_F(DenseLinesTest, MorePointsThanPixelColumnsKeepEveryValueAndLookAsEveryPoi
     }
 }
 
-TEST_F(DenseLinesTest, AWeekAMonthAndAYearAreDrawnByQtChartsAsBefore) {
+TEST_F(DenseSeriesTest, AWeekAMonthAndAYearAreDrawnByQtChartsAsBefore) {
     ShownChart view;
     ASSERT_TRUE(view.exposed);
     // Fewer points than pixel columns: Qt Charts draws every one of them.
@@ -201,6 +220,41 @@ TEST_F(DenseLinesTest, AWeekAMonthAndAYearAreDrawnByQtChartsAsBefore) {
     view.draw(weights(31));
     QApplication::processEvents();
     EXPECT_TRUE(drawnByQtCharts(view));
+}
+
+}  // namespace
+}  // namespace mirtal::reports
+
+namespace mirtal::reports {
+namespace {
+
+TEST_F(DenseSeriesTest, BarsThinnerThanAPixelLookAsEveryBarDrawn) {
+    // Two bar sets over 3,000 days, one of them missing (0) now and then and one below 0.
+    constexpr int rows = 3000;
+    ChartModel chart;
+    chart.setChartType(ChartModel::ChartType::Bar2d);
+    chart.setRowCount(rows);
+    chart.setColumnCount(2);
+    chart.setShowLegend(true);
+    for (int row = 1; row <= rows; ++row) {
+        chart.selectRow(row);
+        chart.setRowLabel(QString::number(row));
+        chart.selectColumn(1);
+        chart.setColumnLabel(QStringLiteral("Pulse"));
+        chart.setValue(row % 17 == 0 ? 0.0f : 60.0f + static_cast<float>((row * 7919) % 23));
+        chart.selectColumn(2);
+        chart.setColumnLabel(QStringLiteral("Exercise"));
+        chart.setValue(row % 7 == 0 ? -1.0f : static_cast<float>((row * 31) % 40));
+    }
+    ShownChart view;
+    ASSERT_TRUE(view.exposed);
+    view.draw(chart);
+    const QImage painted = view.picture();
+    drawEveryBar(view);
+    const QImage everyBar = view.picture();
+    ASSERT_EQ(painted.size(), everyBar.size());
+    // Neighbouring bars are painted as one only where they cover the same pixels.
+    EXPECT_EQ(differenceOf(painted, everyBar).pixels, 0);
 }
 
 }  // namespace
