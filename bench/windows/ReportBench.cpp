@@ -22,7 +22,8 @@
 // A VIEW of the report window over twenty years (7,300 days), from the click to the chart
 // painted offscreen, next to what it is made of: the report's statements alone, the chart
 // drawn again from its model, and a bare Qt Charts chart of the same points (its series built
-// in one call each, value axes, shown at the same size) built in the same run. Both charts
+// in one call each, value axes, shown at the same size) built in the same run; the pulse and
+// the weight also with "Show trend" on. Both charts
 // are on screen and painted the way a shown widget is, by the event loop; each reports how
 // many paints its timed runs saw, at least one per run.
 
@@ -30,7 +31,7 @@ namespace mirtal::bench {
 
 namespace {
 
-enum Report { totalMeal, mealByDay, pulse, exercise };
+enum Report { totalMeal, mealByDay, pulse, exercise, weight };
 
 // Counts the paints of a chart view's viewport.
 class PaintCounter : public QObject {
@@ -73,6 +74,8 @@ Setting settingOf(Report report) {
             return {"LblViewOthers", {"OptPulse"}};
         case exercise:
             return {"LblViewExercise", {}};
+        case weight:
+            return {"LblViewOthers", {"OptWeight"}};
     }
     return {};
 }
@@ -130,6 +133,18 @@ void viewReport(benchmark::State& state) {
     setCounters(state, open.window->chartModel(), &counter);
 }
 
+// A VIEW of a measurement with "Show trend" on: the report and its trend drawn over it.
+void viewReportTrend(benchmark::State& state) {
+    OpenReport open(static_cast<Report>(state.range(0)), static_cast<Kind>(state.range(1)));
+    open.chart->trendAction()->setChecked(true);
+    settle();
+    const PaintCounter counter(open.chart);
+    for (auto _ : state) {
+        open.click();
+    }
+    setCounters(state, open.window->chartModel(), &counter);
+}
+
 void reportStatements(benchmark::State& state) {
     QStringList statements;
     OpenReport open(static_cast<Report>(state.range(0)), line, &statements);
@@ -165,6 +180,9 @@ void buildModel(benchmark::State& state) {
                 break;
             case exercise:
                 reports::buildExerciseReport(db, range, model);
+                break;
+            case weight:
+                reports::buildOtherReport(db, range, reports::OtherReport::Weight, model);
                 break;
         }
         benchmark::DoNotOptimize(model);
@@ -250,6 +268,14 @@ void reportArguments(benchmark::internal::Benchmark* b) {
 }
 
 BENCHMARK(viewReport)->Apply(reportArguments);
+BENCHMARK(viewReportTrend)
+    ->ArgNames({"report", "bars"})
+    ->Args({pulse, line})
+    ->Args({pulse, bars})
+    ->Args({weight, line})
+    ->Args({weight, bars})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
 BENCHMARK(bareChart)->Apply(reportArguments);
 BENCHMARK(drawModel)->Apply(reportArguments);
 BENCHMARK(buildModel)
@@ -259,7 +285,7 @@ BENCHMARK(buildModel)
     ->MinTime(0.5);
 BENCHMARK(reportStatements)
     ->ArgName("report")
-    ->DenseRange(totalMeal, exercise)
+    ->DenseRange(totalMeal, weight)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(0.5);
 

@@ -16,6 +16,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QValueAxis>
 #include <algorithm>
@@ -28,6 +29,7 @@
 #include "reports/ChartSummary.h"
 #include "reports/ChartViewAccessibility.h"
 #include "reports/DenseBars.h"
+#include "reports/DenseLines.h"
 #include "reports/LabelThinning.h"
 
 namespace mirtal::reports {
@@ -100,6 +102,8 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
       valueAxis_(new QValueAxis),
       offPlotAxis_(new QValueAxis),
       denseBars_(new DenseBars(chart())),
+      flatAxis_(new QValueAxis),
+      denseLines_(new DenseLines(chart())),
       tell_(std::move(tell)),
       chooseFile_([this](const QString& caption, const QString& suggested, const QString& filter) {
           return chooseFileInDialog(caption, suggested, filter);
@@ -140,9 +144,14 @@ ChartView::ChartView(const QString& name, Tell tell, QWidget* parent)
     offPlotAxis_->setRange(-2, -1);
     chart()->addAxis(offPlotAxis_, Qt::AlignBottom);
     offPlotAxis_->setVisible(false);
+    flatAxis_->setRange(0, 0);
+    chart()->addAxis(flatAxis_, Qt::AlignLeft);
+    flatAxis_->setVisible(false);
     connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeRowLabels);
-    connect(chart(), &QChart::plotAreaChanged, this,
-            [this](const QRectF& plot) { denseBars_->setPlotArea(plot); });
+    connect(chart(), &QChart::plotAreaChanged, this, [this](const QRectF& plot) {
+        denseBars_->setPlotArea(plot);
+        denseLines_->setPlotArea(plot);
+    });
     connect(chart(), &QChart::plotAreaChanged, this, &ChartView::placeNote);
     connect(chart()->legend(), &QGraphicsWidget::geometryChanged, this,
             &ChartView::placePlanStatus);
@@ -279,6 +288,7 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
     // Before the series come, so that a line that comes or goes lays them out only once.
     setPlanStatus(planStatus);
     denseBars_->setBars({}, 0, 1);
+    denseLines_->setLines({}, 0, 1);
     c->setTitle(model.titleText());
     describe(model);
     c->legend()->setVisible(model.showLegend() && note.isEmpty());
@@ -341,6 +351,10 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
             denseBars_->setBars(std::move(painted), scale.low, scale.high);
         }
     } else {
+        // More points than pixel columns: the lines are painted by denseLines_.
+        const double plotWidth = c->plotArea().isEmpty() ? width() : c->plotArea().width();
+        const bool dense = rows > plotWidth;
+        QList<DenseLines::Line> painted;
         for (int column = 1; column <= columns; ++column) {
             const std::vector<float>& values = model.columnValues(column);
             QList<QPointF> points;
@@ -352,12 +366,21 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
             series->setName(model.columnLabel(column));
             series->setPointsVisible(rows <= mostMarkedPoints);
             c->addSeries(series);
-            series->attachAxis(rowAxis_);
-            series->attachAxis(valueAxis_);
-            // Filled last: Qt Charts outlines the whole line again at every change of its
-            // axes, which costs more than drawing it.
-            series->replace(points);
+            series->attachAxis(dense ? offPlotAxis_ : rowAxis_);
+            series->attachAxis(dense ? flatAxis_ : valueAxis_);
+            if (dense) {
+                // Kept from Qt Charts, which would lay every point out once more; on axes of
+                // no height it never does so later either.
+                const QSignalBlocker quiet(series);
+                series->replace(points);
+                painted.append({series->pen(), values});
+            } else {
+                // Filled last: Qt Charts outlines the whole line again at every change of its
+                // axes, which costs more than drawing it.
+                series->replace(points);
+            }
         }
+        denseLines_->setLines(std::move(painted), scale.low, scale.high);
     }
     rowLabelWidth_ = widestRowLabel();
     placeRowLabels();

@@ -20,6 +20,7 @@ namespace mirtal::reports {
 
 class ChartModel;
 class DenseBars;
+class DenseLines;
 
 // The report chart on screen (MSChart1): draws a chart model as a line chart (one line per
 // column) or a bar chart (one bar set per column), named by the column labels, with the title
@@ -129,6 +130,11 @@ class ChartView : public QChartView {
     // Hidden, beside the plot: bar series too dense for an item per bar are attached to it.
     QValueAxis* offPlotAxis_;
     DenseBars* denseBars_;
+    // Hidden and of no height: line series with more points than the plot has pixel columns
+    // are attached to it and to offPlotAxis_, where Qt Charts lays none of their points out,
+    // and their lines are painted by denseLines_.
+    QValueAxis* flatAxis_;
+    DenseLines* denseLines_;
     double rowLabelWidth_ = 0;
     QList<int> gridRows_;
     // Reused from one placement to the next; those beyond the labels shown are hidden.

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -26,6 +27,7 @@ void DenseBars::setBars(QList<Column> columns, double low, double high) {
     columns_ = std::move(columns);
     low_ = low;
     high_ = high;
+    layOut();
     update();
 }
 
@@ -33,10 +35,12 @@ void DenseBars::setPlotArea(const QRectF& plot) {
     if (plot != plot_) {
         prepareGeometryChange();
         plot_ = plot;
+        layOut();
     }
 }
 
-void DenseBars::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+void DenseBars::layOut() {
+    rects_.clear();
     if (columns_.isEmpty() || plot_.isEmpty() || high_ <= low_) {
         return;
     }
@@ -45,28 +49,61 @@ void DenseBars::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
     const double barWidth = rowWidth * barShareOfRow / static_cast<double>(columns_.size());
     const double yScale = plot_.height() / (high_ - low_);
     const double base = plot_.bottom() + low_ * yScale;  // where 0 stands
-    painter->setClipRect(plot_);
+    // The pixel columns an edge of a bar may be drawn in: an outline takes the column the
+    // edge is in, a fill starts at the first pixel centre after it, which is in the next
+    // column when the edge is in the right half of a pixel.
+    const auto pixelColumns = [](double x) {
+        return std::array<double, 2>{std::floor(x), std::floor(x + 0.5)};
+    };
 
-    QList<QRectF> rects;
-    rects.reserve(static_cast<qsizetype>(rows));
     for (qsizetype column = 0; column < columns_.size(); ++column) {
         const Column& bars = columns_[column];
-        rects.clear();
         const double offset =
             rowWidth * (1 - barShareOfRow) / 2 + static_cast<double>(column) * barWidth;
+        // Neighbouring bars whose left edges fall in the same pixel columns, and whose right
+        // edges do too, cover those columns from the highest top to the lowest bottom among
+        // them (every bar stands on 0), which is what the rectangle around them covers: one
+        // rectangle is drawn for them all.
+        QList<QRectF> merged;
+        QRectF group;
+        std::array<std::array<double, 2>, 2> groupColumns{};
         for (std::size_t row = 0; row < rows; ++row) {
             if (bars.values[row] == 0) {
                 continue;  // a bar of no height is not drawn, not even as its outline
             }
             const double top = plot_.bottom() - (bars.values[row] - low_) * yScale;
-            rects.append(QRectF(plot_.left() + static_cast<double>(row) * rowWidth + offset,
-                                std::min(top, base), barWidth, std::abs(base - top)));
+            const QRectF bar(plot_.left() + static_cast<double>(row) * rowWidth + offset,
+                             std::min(top, base), barWidth, std::abs(base - top));
+            const std::array<std::array<double, 2>, 2> barColumns{pixelColumns(bar.left()),
+                                                                  pixelColumns(bar.right())};
+            if (!group.isNull() && barColumns == groupColumns) {
+                group = group.united(bar);
+            } else {
+                if (!group.isNull()) {
+                    merged.append(group);
+                }
+                group = bar;
+                groupColumns = barColumns;
+            }
         }
+        if (!group.isNull()) {
+            merged.append(group);
+        }
+        rects_.append(std::move(merged));
+    }
+}
+
+void DenseBars::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    if (rects_.isEmpty()) {
+        return;
+    }
+    painter->setClipRect(plot_);
+    for (qsizetype column = 0; column < rects_.size(); ++column) {
         // Outlined in their own colour, bars narrower than a pixel stay visible as a
         // hairline each.
-        painter->setPen(QPen(bars.colour, 0));
-        painter->setBrush(bars.colour);
-        painter->drawRects(rects);
+        painter->setPen(QPen(columns_[column].colour, 0));
+        painter->setBrush(columns_[column].colour);
+        painter->drawRects(rects_[column]);
     }
 }
 
