@@ -1,6 +1,7 @@
 #include "reports/MealReports.h"
 
 #include <algorithm>
+#include <array>
 
 #include "reports/ChartModel.h"
 #include "reports/ReportNumbers.h"
@@ -48,21 +49,27 @@ QString dayOf(const store::ResultSet& rs) {
 }
 
 // The label of a meal row as the last ticked criterion leaves it: fat alone for Fat Intake;
-// from Fast Sugar on, fast sugar and fat and then the criteria up to that one.
-QString mealRowLabel(const store::ResultSet& rs, std::size_t lastTicked) {
-    const auto score = [&rs](std::size_t criterion) {
-        return numberText(numberOf(rs.field(criterionField(criterion))));
-    };
-    QStringList scores;
+// from Fast Sugar on, fast sugar and fat and then the criteria up to that one. Built in one
+// string from the scores already read, since it is made for every row.
+QString mealRowLabel(const std::array<double, 5>& scores, std::size_t lastTicked,
+                     const store::ResultSet& rs) {
+    QString label;
+    label.reserve(48);
     if (lastTicked == 0) {
-        scores << score(0);
+        label += numberText(scores[0]);
     } else {
-        scores << score(1) << score(0);
+        label += numberText(scores[1]);
+        label += u',';
+        label += numberText(scores[0]);
         for (std::size_t c = 2; c <= lastTicked; ++c) {
-            scores << score(c);
+            label += u',';
+            label += numberText(scores[c]);
         }
     }
-    return scores.join(u',') + QStringLiteral(" (") + dayOf(rs) + QStringLiteral(")");
+    label += QStringLiteral(" (");
+    label += dayOf(rs);
+    label += u')';
+    return label;
 }
 
 }  // namespace
@@ -88,6 +95,10 @@ bool buildMealReport(store::Database& db, const ReportRange& range, const MealCr
         }
     }
     for (int row = 1; !rs.eof(); ++row, rs.moveNext()) {
+        std::array<double, 5> scores{};
+        for (std::size_t c = 0; c <= lastTicked; ++c) {
+            scores[c] = numberOf(rs.field(criterionField(c)));
+        }
         chart.selectRow(row);
         int column = 0;
         for (std::size_t c = 0; c < ticked.size(); ++c) {
@@ -96,11 +107,11 @@ bool buildMealReport(store::Database& db, const ReportRange& range, const MealCr
             }
             chart.selectColumn(++column);
             chart.setColumnLabel(seriesLabels[c]);
-            chart.setValue(static_cast<float>(numberOf(rs.field(criterionField(c)))));
+            chart.setValue(static_cast<float>(scores[c]));
         }
         // Every ticked criterion writes the row label, so the last one's is the one that stays.
         if (series > 0) {
-            chart.setRowLabel(mealRowLabel(rs, lastTicked));
+            chart.setRowLabel(mealRowLabel(scores, lastTicked, rs));
         }
     }
     return true;
