@@ -68,18 +68,19 @@ bool buildExerciseReport(store::Database& db, const ReportRange& range, ChartMod
         chart.setRowLabel(numberText(points.total()) + QStringLiteral(" (") + day +
                           QStringLiteral(")"));
     };
-    QString dayInHand = store::DateText::dayText(rs.field(dayField).toDate());
+    // Days are told apart as dates and written out only once each, when the day is done.
+    QDate dayInHand = rs.field(dayField).toDate();
     DayPoints points;
     for (; !rs.eof(); rs.moveNext()) {
-        const QString day = store::DateText::dayText(rs.field(dayField).toDate());
+        const QDate day = rs.field(dayField).toDate();
         if (day != dayInHand) {
-            output(dayInHand, points);
+            output(store::DateText::dayText(dayInHand), points);
             points = DayPoints();
             dayInHand = day;
         }
         points.add(rs.field(intensityField).toString(), numberOf(rs.field(timesField)));
     }
-    output(dayInHand, points);
+    output(store::DateText::dayText(dayInHand), points);
     return true;
 }
 
