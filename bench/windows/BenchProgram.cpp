@@ -41,4 +41,10 @@ void paintOnce(QWidget* widget) {
     widget->render(&picture);
 }
 
+void settle() {
+    QApplication::processEvents();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace mirtal::bench

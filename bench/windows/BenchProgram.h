@@ -37,4 +37,9 @@ class BenchProgram {
 // Paints the widget once into an offscreen picture, as the first paint on screen would.
 void paintOnce(QWidget* widget);
 
+// Lets the event loop lay out and paint what changed, as it does after a click: a scene's
+// changes reach the view one pass after they are made, and the items of the chart before are
+// deleted once the handler is over.
+void settle();
+
 }  // namespace mirtal::bench

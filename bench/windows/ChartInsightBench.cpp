@@ -22,12 +22,6 @@ namespace mirtal::bench {
 
 namespace {
 
-void settle() {
-    QApplication::processEvents();
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 struct WeightReport {
     WeightReport() {
         BenchProgram& program = BenchProgram::twentyYears();

@@ -20,12 +20,6 @@ namespace mirtal::bench {
 
 namespace {
 
-void settle() {
-    QApplication::processEvents();
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // The report window with the weight report of the user's twenty-year range drawn.
 reports::frmReportMeal* weightOverTwentyYears() {
     BenchProgram& program = BenchProgram::twentyYears();

@@ -46,14 +46,6 @@ class PaintCounter : public QObject {
     }
 };
 
-// Lets the event loop lay out and paint what changed, as it does after a click: a scene's
-// changes reach the view one pass after they are made, and the items of the chart before are
-// deleted once the handler is over.
-void settle() {
-    QApplication::processEvents();
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 enum Kind { line, bars };
 
 struct Setting {

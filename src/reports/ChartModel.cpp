@@ -1,5 +1,7 @@
 #include "reports/ChartModel.h"
 
+#include <utility>
+
 namespace mirtal::reports {
 
 namespace {
@@ -46,6 +48,13 @@ float ChartModel::value(int row, int column) const {
 
 const std::vector<float>& ChartModel::columnValues(int column) const {
     return columns_.at(index(column)).values;
+}
+
+ChartModel ChartModel::withColumn(const QString& label, std::vector<float> values) const {
+    ChartModel shown = *this;
+    values.resize(static_cast<std::size_t>(rowCount()));
+    shown.columns_.push_back(Column{label, std::move(values)});
+    return shown;
 }
 
 QString ChartModel::rowLabel(int row) const {

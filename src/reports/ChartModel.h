@@ -42,6 +42,8 @@ class ChartModel {
     float value(int row, int column) const;
     // The values of one column, in row order.
     const std::vector<float>& columnValues(int column) const;
+    // A copy with one more column after the last, named `label`, holding one value per row.
+    ChartModel withColumn(const QString& label, std::vector<float> values) const;
     QString rowLabel(int row) const;
     QString columnLabel(int column) const;
     const QStringList& rowLabels() const { return rowLabels_; }

@@ -1,5 +1,7 @@
 #include "reports/PlanPath.h"
 
+#include <utility>
+
 namespace mirtal::reports {
 
 double PlanPath::valueOn(const QDate& day) const {
@@ -16,17 +18,12 @@ double PlanPath::valueOn(const QDate& day) const {
 
 ChartModel withPlan(const ChartModel& chart, const std::vector<QDate>& days, const PlanPath& plan,
                     const QString& label) {
-    ChartModel shown = chart;
-    const int column = chart.columnCount() + 1;
-    shown.setColumnCount(column);
-    shown.selectColumn(column);
-    shown.setColumnLabel(label);
-    for (int row = 1; row <= chart.rowCount(); ++row) {
-        shown.selectRow(row);
-        shown.setValue(
-            static_cast<float>(plan.valueOn(days.at(static_cast<std::size_t>(row - 1)))));
+    std::vector<float> values;
+    values.reserve(static_cast<std::size_t>(chart.rowCount()));
+    for (int row = 0; row < chart.rowCount(); ++row) {
+        values.push_back(static_cast<float>(plan.valueOn(days.at(static_cast<std::size_t>(row)))));
     }
-    return shown;
+    return chart.withColumn(label, std::move(values));
 }
 
 }  // namespace mirtal::reports

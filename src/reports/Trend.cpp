@@ -22,17 +22,7 @@ std::vector<float> smoothedTrend(const std::vector<float>& values) {
 }
 
 ChartModel withTrend(const ChartModel& chart, const QString& label) {
-    ChartModel shown = chart;
-    const std::vector<float> trend = smoothedTrend(chart.columnValues(1));
-    const int column = chart.columnCount() + 1;
-    shown.setColumnCount(column);
-    shown.selectColumn(column);
-    shown.setColumnLabel(label);
-    for (int row = 1; row <= chart.rowCount(); ++row) {
-        shown.selectRow(row);
-        shown.setValue(trend[static_cast<std::size_t>(row - 1)]);
-    }
-    return shown;
+    return chart.withColumn(label, smoothedTrend(chart.columnValues(1)));
 }
 
 }  // namespace mirtal::reports

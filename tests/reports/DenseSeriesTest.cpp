@@ -222,12 +222,6 @@ TEST_F(DenseSeriesTest, AWeekAMonthAndAYearAreDrawnByQtChartsAsBefore) {
     EXPECT_TRUE(drawnByQtCharts(view));
 }
 
-}  // namespace
-}  // namespace mirtal::reports
-
-namespace mirtal::reports {
-namespace {
-
 TEST_F(DenseSeriesTest, BarsThinnerThanAPixelLookAsEveryBarDrawn) {
     // Two bar sets over 3,000 days, one of them missing (0) now and then and one below 0.
     constexpr int rows = 3000;
