@@ -34,8 +34,8 @@ void ChartModel::setValue(float value) {
     selectedColumn().values.at(index(row_)) = value;
 }
 
-void ChartModel::setRowLabel(const QString& label) {
-    rowLabels_[row_ - 1] = label;
+void ChartModel::setRowLabel(QString label) {
+    rowLabels_[row_ - 1] = std::move(label);
 }
 
 void ChartModel::setColumnLabel(const QString& label) {

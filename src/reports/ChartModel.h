@@ -29,7 +29,7 @@ class ChartModel {
     void selectColumn(int column) { column_ = column; }
 
     void setValue(float value);
-    void setRowLabel(const QString& label);
+    void setRowLabel(QString label);
     void setColumnLabel(const QString& label);
 
     void setTitleText(const QString& text) { title_ = text; }

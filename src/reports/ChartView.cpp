@@ -384,6 +384,10 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
     }
     rowLabelWidth_ = widestRowLabel();
     placeRowLabels();
+    // Laid out now rather than when the event loop comes to it, which may be after the first
+    // paint: the chart and its legend are then painted once, already in their final places.
+    c->layout()->activate();
+    c->legend()->layout()->activate();
 }
 
 QStringList ChartView::shownRowLabels() const {

@@ -114,10 +114,9 @@ void DenseLines::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     painter->setClipRect(clip);
     for (qsizetype i = 0; i < segments_.size(); ++i) {
         painter->setPen(lines_[i].pen);
-        // One segment at a time, as Qt Charts strokes them, so that the joins look the same.
-        for (const QLineF& segment : segments_[i]) {
-            painter->drawLine(segment);
-        }
+        // Separate segments, stroked each on its own as Qt Charts strokes them, so that the
+        // joins look the same; handed over in one call, which spares the painter's work per call.
+        painter->drawLines(segments_[i]);
     }
     painter->restore();
 }

@@ -3,8 +3,8 @@
 #include "reports/ChartModel.h"
 #include "reports/ReportNumbers.h"
 #include "reports/ReportStatements.h"
+#include "reports/RowLabel.h"
 #include "store/Database.h"
-#include "store/DateText.h"
 #include "store/Vocabulary.h"
 
 namespace mirtal::reports {
@@ -58,15 +58,16 @@ bool buildExerciseReport(store::Database& db, const ReportRange& range, ChartMod
     chart.setShowLegend(true);
 
     int days = 0;
-    const auto output = [&](const QString& day, const DayPoints& points) {
+    const auto output = [&](QDate day, const DayPoints& points) {
         ++days;
         chart.setRowCount(days);
         chart.selectRow(days);
         chart.selectColumn(1);
         chart.setColumnLabel(QStringLiteral("Exercise"));
         chart.setValue(static_cast<float>(points.total()));
-        chart.setRowLabel(numberText(points.total()) + QStringLiteral(" (") + day +
-                          QStringLiteral(")"));
+        RowLabel label;
+        label.addNumber(points.total());
+        chart.setRowLabel(std::move(label).withDay(day));
     };
     // Days are told apart as dates and written out only once each, when the day is done.
     QDate dayInHand = rs.field(dayField).toDate();
@@ -74,13 +75,13 @@ bool buildExerciseReport(store::Database& db, const ReportRange& range, ChartMod
     for (; !rs.eof(); rs.moveNext()) {
         const QDate day = rs.field(dayField).toDate();
         if (day != dayInHand) {
-            output(store::DateText::dayText(dayInHand), points);
+            output(dayInHand, points);
             points = DayPoints();
             dayInHand = day;
         }
         points.add(rs.field(intensityField).toString(), numberOf(rs.field(timesField)));
     }
-    output(store::DateText::dayText(dayInHand), points);
+    output(dayInHand, points);
     return true;
 }
 

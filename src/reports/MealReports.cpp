@@ -6,8 +6,8 @@
 #include "reports/ChartModel.h"
 #include "reports/ReportNumbers.h"
 #include "reports/ReportStatements.h"
+#include "reports/RowLabel.h"
 #include "store/Database.h"
-#include "store/DateText.h"
 #include "store/Vocabulary.h"
 
 namespace mirtal::reports {
@@ -44,32 +44,25 @@ QString mealStatement(const ReportRange& range, MealChoice meals) {
     return statements::dayMealCriteria(range);
 }
 
-QString dayOf(const store::ResultSet& rs) {
-    return store::DateText::dayText(rs.field(mealDateField).toDate());
+QDate dayOf(const store::ResultSet& rs) {
+    return rs.field(mealDateField).toDate();
 }
 
 // The label of a meal row as the last ticked criterion leaves it: fat alone for Fat Intake;
-// from Fast Sugar on, fast sugar and fat and then the criteria up to that one. Built in one
-// string from the scores already read, since it is made for every row.
+// from Fast Sugar on, fast sugar and fat and then the criteria up to that one.
 QString mealRowLabel(const std::array<double, 5>& scores, std::size_t lastTicked,
                      const store::ResultSet& rs) {
-    QString label;
-    label.reserve(48);
+    RowLabel label;
     if (lastTicked == 0) {
-        label += numberText(scores[0]);
+        label.addNumber(scores[0]);
     } else {
-        label += numberText(scores[1]);
-        label += u',';
-        label += numberText(scores[0]);
+        label.addNumber(scores[1]);
+        label.addNumber(scores[0]);
         for (std::size_t c = 2; c <= lastTicked; ++c) {
-            label += u',';
-            label += numberText(scores[c]);
+            label.addNumber(scores[c]);
         }
     }
-    label += QStringLiteral(" (");
-    label += dayOf(rs);
-    label += u')';
-    return label;
+    return std::move(label).withDay(dayOf(rs));
 }
 
 }  // namespace
@@ -153,14 +146,15 @@ bool buildTotalMealReport(store::Database& db, const ReportRange& range,
         // Every ticked box writes the row label, so the last one's is the one that stays: the
         // meal, then the bonus, then the total, as far as that box.
         if (column > 0) {
-            QString label = numberText(meal);
+            RowLabel label;
+            label.addNumber(meal);
             if (ticked.bonus || ticked.total) {
-                label += u',' + numberText(bonus);
+                label.addNumber(bonus);
             }
             if (ticked.total) {
-                label += u',' + numberText(total);
+                label.addNumber(total);
             }
-            chart.setRowLabel(label + QStringLiteral(" (") + dayOf(rs) + QStringLiteral(")"));
+            chart.setRowLabel(std::move(label).withDay(dayOf(rs)));
         }
     }
     return true;

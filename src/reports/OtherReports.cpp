@@ -3,8 +3,8 @@
 #include "reports/ChartModel.h"
 #include "reports/ReportNumbers.h"
 #include "reports/ReportStatements.h"
+#include "reports/RowLabel.h"
 #include "store/Database.h"
-#include "store/DateText.h"
 
 namespace mirtal::reports {
 
@@ -113,8 +113,9 @@ bool buildOtherReport(store::Database& db, const ReportRange& range, OtherReport
         chart.selectColumn(1);
         chart.setColumnLabel(r.seriesLabel);
         chart.setValue(static_cast<float>(measurement));
-        chart.setRowLabel(numberText(measurement) + QStringLiteral(" (") +
-                          store::DateText::dayText(rs.field(0).toDate()) + QStringLiteral(")"));
+        RowLabel label;
+        label.addNumber(measurement);
+        chart.setRowLabel(std::move(label).withDay(rs.field(0).toDate()));
         if (r.hasTarget) {
             chart.setColumnCount(2);
             chart.selectColumn(2);

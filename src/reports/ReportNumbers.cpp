@@ -1,16 +1,45 @@
 #include "reports/ReportNumbers.h"
 
 #include <QLocale>
+#include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace mirtal::reports {
 
-QString numberText(double value) {
+namespace {
+
+// The digits of a whole number, as QString::number writes them, without a string of their own.
+void appendWholeNumber(QString& text, std::int64_t value) {
+    std::array<char16_t, 20> digits{};
+    auto* at = digits.end();
+    auto magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    do {
+        *--at = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) {
+        text += u'-';
+    }
+    text += QStringView(at, digits.end());
+}
+
+}  // namespace
+
+void appendNumberText(QString& text, double value) {
     // Whole numbers, which most values are, take the short way.
     if (value == std::trunc(value) && std::abs(value) < 1e15) {
-        return QString::number(static_cast<qint64>(value));
+        appendWholeNumber(text, static_cast<std::int64_t>(value));
+    } else {
+        text += QString::number(value, 'f', QLocale::FloatingPointShortest);
     }
-    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+QString numberText(double value) {
+    QString text;
+    appendNumberText(text, value);
+    return text;
 }
 
 QString roundedText(double value, int decimals) {

@@ -8,6 +8,8 @@ namespace mirtal::reports {
 // A number as the reports write it into row labels: its shortest exact text, without an
 // exponent and without a trailing ".0" ("72", "72.4", "-1", "50000").
 QString numberText(double value);
+// Writes numberText(value) at the end of `text`.
+void appendNumberText(QString& text, double value);
 
 // A number rounded to `decimals` places, halves away from zero, written as numberText writes
 // it, so that trailing zeros and a trailing point are dropped ("78.9", "-1.19", "77").

@@ -22,6 +22,8 @@ class DateText {
 
     // "yyyy/MM/dd", the form of day literals and of days shown in grids.
     static QString dayText(QDate day);
+    // Writes dayText(day) at the end of `text`, for labels built in one string.
+    static void appendDayText(QString& text, QDate day);
     static std::optional<QDate> parseDayText(QStringView text);
     // The day between "#" signs, as statements compare a day column with it: #2026/12/08#.
     static QString dayLiteral(QDate day);
