@@ -1,5 +1,7 @@
 #include "store/KeyedOpen.h"
 
+#include "store/VectorState.h"
+
 namespace mirtal::store {
 
 namespace {
@@ -53,6 +55,8 @@ SqliteHandle openKeyed(const QString& file, const QString& password, QString* ca
         SQLITE_OPEN_READWRITE | (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(file.toUtf8().constData(), &raw, flags, nullptr);
     SqliteHandle db(raw);
+    // The key is derived on the first read below, often on a thread begun for it.
+    clearUpperVectorState();
     if (rc != SQLITE_OK) {
         *cause = QString::fromUtf8(db ? sqlite3_errmsg(db.get()) : sqlite3_errstr(rc)) + u'.';
         return nullptr;
