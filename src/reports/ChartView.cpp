@@ -354,6 +354,20 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
         // More points than pixel columns: the lines are painted by denseLines_.
         const double plotWidth = c->plotArea().isEmpty() ? width() : c->plotArea().width();
         const bool dense = rows > plotWidth;
+        QList<QLineSeries*> series;
+        for (int column = 1; column <= columns; ++column) {
+            auto* line = new QLineSeries;
+            line->setName(model.columnLabel(column));
+            line->setPointsVisible(rows <= mostMarkedPoints);
+            c->addSeries(line);
+            line->attachAxis(dense ? offPlotAxis_ : rowAxis_);
+            line->attachAxis(dense ? flatAxis_ : valueAxis_);
+            series.append(line);
+        }
+        // Laid out while the lines are still empty: Qt Charts lays every point of every line
+        // out again whenever the plot changes size, as it does when the legend or the plan's
+        // status line comes or goes.
+        layOutNow();
         QList<DenseLines::Line> painted;
         for (int column = 1; column <= columns; ++column) {
             const std::vector<float>& values = model.columnValues(column);
@@ -362,22 +376,14 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
             for (int row = 0; row < rows; ++row) {
                 points.append(QPointF(row, values[static_cast<std::size_t>(row)]));
             }
-            auto* series = new QLineSeries;
-            series->setName(model.columnLabel(column));
-            series->setPointsVisible(rows <= mostMarkedPoints);
-            c->addSeries(series);
-            series->attachAxis(dense ? offPlotAxis_ : rowAxis_);
-            series->attachAxis(dense ? flatAxis_ : valueAxis_);
+            QLineSeries* line = series[column - 1];
             if (dense) {
-                // Kept from Qt Charts, which would lay every point out once more; on axes of
-                // no height it never does so later either.
-                const QSignalBlocker quiet(series);
-                series->replace(points);
-                painted.append({series->pen(), values});
+                // Kept from Qt Charts, which would lay every point out once more.
+                const QSignalBlocker quiet(line);
+                line->replace(points);
+                painted.append({line->pen(), values});
             } else {
-                // Filled last: Qt Charts outlines the whole line again at every change of its
-                // axes, which costs more than drawing it.
-                series->replace(points);
+                line->replace(points);
             }
         }
         denseLines_->setLines(std::move(painted), scale.low, scale.high);
@@ -386,8 +392,12 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
     placeRowLabels();
     // Laid out now rather than when the event loop comes to it, which may be after the first
     // paint: the chart and its legend are then painted once, already in their final places.
-    c->layout()->activate();
-    c->legend()->layout()->activate();
+    layOutNow();
+}
+
+void ChartView::layOutNow() {
+    chart()->layout()->activate();
+    chart()->legend()->layout()->activate();
 }
 
 QStringList ChartView::shownRowLabels() const {

@@ -102,6 +102,8 @@ class ChartView : public QChartView {
     QString chooseFileInDialog(const QString& caption, const QString& suggested,
                                const QString& filter);
     void placeRowLabels();
+    // Lays the chart and its legend out at once instead of on the next turn of the event loop.
+    void layOutNow();
     // Keeps room under the plot for the row labels and the footnote, and puts the footnote
     // at the bottom.
     void placeFootnote();
