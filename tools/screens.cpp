@@ -5,16 +5,23 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "DeliveredFolder.h"
 #include "ProgramHarness.h"
 #include "SampleWeek.h"
 #include "Unattended.h"
+#include "app/AutomaticBackup.h"
 #include "app/HelpTexts.h"
+#include "store/BackupSchedule.h"
 #include "store/Database.h"
 #include "store/DateText.h"
+#include "store/StoreError.h"
 #include "widgets/CommandLabel.h"
 
 namespace {
@@ -40,6 +47,51 @@ void addWeightHistory(mirtal::store::Database& db) {
 void save(QWidget* window, const QString& file) {
     QApplication::processEvents();
     window->grab().save(file);
+}
+
+// Saves the next message box that opens and answers it with OK; false when none opens within
+// a few seconds.
+bool saveNextMessageBox(const QString& file) {
+    QEventLoop loop;
+    QTimer poll;
+    bool saved = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            return;
+        }
+        poll.stop();
+        save(box, file);
+        saved = true;
+        box->button(QMessageBox::Ok)->click();
+        loop.quit();
+    });
+    poll.start(20);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return saved;
+}
+
+// The box that tells, at the next start, of a daily copy that failed: here because the
+// backups folder is a file.
+bool saveBackupFailure(const mirtal::harness::DeliveredFolder& folder, QWidget* owner,
+                       const QString& file) {
+    QFile blocking(mirtal::store::backupsFolderOf(folder.file()));
+    if (!blocking.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    blocking.close();
+    try {
+        mirtal::store::writeDailyBackup(mirtal::store::connectionSettingsFor(folder.path()),
+                                        QDate::currentDate());
+        return false;
+    } catch (const mirtal::store::StoreError& error) {
+        mirtal::store::noteBackupFailure(folder.file(), error.description());
+    }
+    mirtal::app::DialogMessages boxes;
+    boxes.setOwner([owner] { return owner; });
+    const mirtal::app::AutomaticBackup backup(folder.path(), boxes);
+    return saveNextMessageBox(file);
 }
 
 }  // namespace
@@ -114,5 +166,9 @@ int main(int argc, char** argv) {
     control<QRadioButton>(reports, "OptPulse")->click();
     emit control<mirtal::widgets::CommandLabel>(reports, "LblViewOthers")->clicked();
     save(reports, out.filePath(QStringLiteral("frmReportMeal-plan-pulse.png")));
-    return 0;
+
+    return saveBackupFailure(folder, switcher.mainWindowIfLoaded(),
+                             out.filePath(QStringLiteral("BackupFailed.png")))
+               ? 0
+               : 1;
 }

@@ -126,9 +126,7 @@ class RowReader {
     }
 
   private:
-    QString cell(const CsvRecord& record, int column) const {
-        return column < 0 ? QString() : record.fields.value(column);
-    }
+    QString cell(const CsvRecord& record, int column) const { return record.text(column); }
 
     // An empty cell takes `forEmpty`, which the option `option` gives, when there is one.
     QString number(const CsvRecord& record, int column, const std::optional<QString>& forEmpty,
@@ -181,7 +179,7 @@ void requireColumns(const CsvFile& csv, const TrackerImport& request) {
                                         "a morale: give one for all rows with --morale CHOICE.")
                              .arg(file));
     }
-    if (csv.records.isEmpty()) {
+    if (csv.records.empty()) {
         throw StoreError(QStringLiteral("%1 holds a header but no rows.").arg(file));
     }
 }

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
+#include <algorithm>
+#include <charconv>
+#include <optional>
 
 #include "store/CsvReader.h"
 #include "store/KeyedOpen.h"
@@ -62,21 +65,25 @@ struct TableFile {
 [[noreturn]] void badField(const CsvFile& csv, const CsvRecord& record, int column,
                            const QString& what) {
     throw StoreError(QStringLiteral("%1: '%2' is not %3.")
-                         .arg(csv.placeOf(record, column), record.fields[column], what));
+                         .arg(csv.placeOf(record, column), record.text(column), what));
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 // As the export writes numbers: plain decimals with at most one point, never an exponent.
-// Looked at character by character: an export holds a million of them.
-bool isNumber(QStringView text) {
-    if (text.startsWith(u'-')) {
-        text = text.mid(1);
+// Looked at byte by byte: an export holds a million of them.
+bool isNumber(std::string_view text) {
+    if (text.starts_with('-')) {
+        text.remove_prefix(1);
     }
     bool digits = false;
     bool point = false;
-    for (const QChar c : text) {
-        if (c.isDigit() && c.unicode() < 128) {
+    for (const char c : text) {
+        if (isDigit(c)) {
             digits = true;
-        } else if (c == u'.' && !point) {
+        } else if (c == '.' && !point) {
             point = true;
         } else {
             return false;
@@ -85,11 +92,35 @@ bool isNumber(QStringView text) {
     return digits;
 }
 
-// A day as the export writes it, yyyy-MM-dd.
-bool isDay(QStringView text) {
-    return text.size() == 10 && text[4] == u'-' && text[7] == u'-' &&
-           QDate(text.left(4).toInt(), text.mid(5, 2).toInt(), text.mid(8, 2).toInt()).isValid() &&
-           isNumber(text.left(4)) && isNumber(text.mid(5, 2)) && isNumber(text.mid(8, 2));
+// The whole text as a whole number; nullopt when it is none or too large.
+template <class Integer>
+std::optional<Integer> wholeNumber(std::string_view text) {
+    Integer number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+// A day as the export writes it, yyyy-MM-dd; a year before the common era is written with a
+// minus and three digits.
+bool isDay(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return false;
+    }
+    const std::string_view year = text.substr(0, 4);
+    const std::string_view month = text.substr(5, 2);
+    const std::string_view day = text.substr(8, 2);
+    const auto digitsOnly = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), isDigit);
+    };
+    if (!(digitsOnly(year) || (year[0] == '-' && digitsOnly(year.substr(1)))) ||
+        !digitsOnly(month) || !digitsOnly(day)) {
+        return false;
+    }
+    return QDate(*wholeNumber<int>(year), *wholeNumber<int>(month), *wholeNumber<int>(day))
+        .isValid();
 }
 
 TableFile readTableFile(const QString& folder, const Table& table) {
@@ -110,20 +141,20 @@ TableFile readTableFile(const QString& folder, const Table& table) {
                              .arg(native(path), expected.join(u',')));
     }
     for (const CsvRecord& record : csv.records) {
-        if (record.fields.size() != expected.size()) {
+        if (record.size() != expected.size()) {
             throw StoreError(QStringLiteral("%1, line %2: %3 fields where the header names %4.")
                                  .arg(native(path))
                                  .arg(record.line)
-                                 .arg(record.fields.size())
+                                 .arg(record.size())
                                  .arg(expected.size()));
         }
         for (int c = 0; c < expected.size(); ++c) {
-            const QString& value = record.fields[c];
+            const std::string_view value = record.fields[static_cast<std::size_t>(c)];
             const ColumnKind kind = table.columns[static_cast<std::size_t>(c)].kind;
-            if (c == 0 && value.isEmpty()) {
+            if (c == 0 && value.empty()) {
                 badField(csv, record, c, QStringLiteral("a key"));
             }
-            if (value.isEmpty() || kind == ColumnKind::Text) {
+            if (value.empty() || kind == ColumnKind::Text) {
                 continue;
             }
             if (kind == ColumnKind::Number && !isNumber(value)) {
@@ -137,24 +168,31 @@ TableFile readTableFile(const QString& folder, const Table& table) {
     return file;
 }
 
-void bindValue(sqlite3_stmt* stmt, int index, const QString& value, ColumnKind kind) {
-    if (value.isEmpty() && kind != ColumnKind::Text) {
+// The field as the column holds it. Texts are bound where they lie: the file outlives the
+// statement.
+void bindValue(sqlite3_stmt* stmt, int index, std::string_view value, ColumnKind kind) {
+    if (value.empty() && kind != ColumnKind::Text) {
         sqlite3_bind_null(stmt, index);
         return;
     }
     if (kind == ColumnKind::Number) {
-        bool whole = false;
-        const qint64 number = value.toLongLong(&whole);
-        if (whole) {
-            sqlite3_bind_int64(stmt, index, number);
-        } else {
-            sqlite3_bind_double(stmt, index, value.toDouble());
+        if (const std::optional<qint64> whole = wholeNumber<qint64>(value)) {
+            sqlite3_bind_int64(stmt, index, *whole);
+            return;
         }
+        double number = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), number);
+        // Beyond the range of a double: infinity or zero, as Qt reads it.
+        sqlite3_bind_double(
+            stmt, index,
+            error == std::errc() && end == value.data() + value.size()
+                ? number
+                : QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size()))
+                      .toDouble());
         return;
     }
-    const QByteArray utf8 = value.toUtf8();
-    sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
-                      SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt, index, value.data(), static_cast<int>(value.size()), SQLITE_STATIC);
 }
 
 qint64 insertRows(sqlite3* db, const TableFile& file) {
@@ -166,9 +204,8 @@ qint64 insertRows(sqlite3* db, const TableFile& file) {
     sql += ')';
     const StatementHandle stmt = prepareStatementOrThrow(db, sql.constData());
     for (const CsvRecord& record : file.csv.records) {
-        for (int c = 0; c < record.fields.size(); ++c) {
-            bindValue(stmt.get(), c + 1, record.fields[c],
-                      table.columns[static_cast<std::size_t>(c)].kind);
+        for (std::size_t c = 0; c < record.fields.size(); ++c) {
+            bindValue(stmt.get(), static_cast<int>(c) + 1, record.fields[c], table.columns[c].kind);
         }
         if (sqlite3_step(stmt.get()) != SQLITE_DONE) {
             const QString cause = QString::fromUtf8(sqlite3_errmsg(db));
@@ -179,7 +216,7 @@ qint64 insertRows(sqlite3* db, const TableFile& file) {
         }
         sqlite3_reset(stmt.get());
     }
-    return file.csv.records.size();
+    return static_cast<qint64>(file.csv.records.size());
 }
 
 }  // namespace
