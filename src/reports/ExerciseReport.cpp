@@ -67,7 +67,7 @@ bool buildExerciseReport(store::Database& db, const ReportRange& range, ChartMod
         chart.setValue(static_cast<float>(points.total()));
         RowLabel label;
         label.addNumber(points.total());
-        chart.setRowLabel(std::move(label).withDay(day));
+        chart.setRowLabel(label.withDay(day));
     };
     // Days are told apart as dates and written out only once each, when the day is done.
     QDate dayInHand = rs.field(dayField).toDate();

@@ -62,7 +62,7 @@ QString mealRowLabel(const std::array<double, 5>& scores, std::size_t lastTicked
             label.addNumber(scores[c]);
         }
     }
-    return std::move(label).withDay(dayOf(rs));
+    return label.withDay(dayOf(rs));
 }
 
 }  // namespace
@@ -154,7 +154,7 @@ bool buildTotalMealReport(store::Database& db, const ReportRange& range,
             if (ticked.total) {
                 label.addNumber(total);
             }
-            chart.setRowLabel(std::move(label).withDay(dayOf(rs)));
+            chart.setRowLabel(label.withDay(dayOf(rs)));
         }
     }
     return true;

@@ -115,7 +115,7 @@ bool buildOtherReport(store::Database& db, const ReportRange& range, OtherReport
         chart.setValue(static_cast<float>(measurement));
         RowLabel label;
         label.addNumber(measurement);
-        chart.setRowLabel(std::move(label).withDay(rs.field(0).toDate()));
+        chart.setRowLabel(label.withDay(rs.field(0).toDate()));
         if (r.hasTarget) {
             chart.setColumnCount(2);
             chart.selectColumn(2);

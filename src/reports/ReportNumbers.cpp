@@ -7,39 +7,37 @@
 
 namespace mirtal::reports {
 
-namespace {
-
-// The digits of a whole number, as QString::number writes them, without a string of their own.
-void appendWholeNumber(QString& text, std::int64_t value) {
-    std::array<char16_t, 20> digits{};
-    auto* at = digits.end();
+qsizetype writeShortNumberText(double value, std::array<char16_t, 20>& out) {
+    if (value != std::trunc(value) || std::abs(value) >= 1e15) {
+        return 0;
+    }
+    const auto whole = static_cast<std::int64_t>(value);
     auto magnitude =
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        whole < 0 ? 0 - static_cast<std::uint64_t>(whole) : static_cast<std::uint64_t>(whole);
+    std::array<char16_t, 20> reversed{};
+    qsizetype length = 0;
     do {
-        *--at = static_cast<char16_t>(u'0' + magnitude % 10);
+        reversed[static_cast<std::size_t>(length++)] = static_cast<char16_t>(u'0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    if (value < 0) {
-        text += u'-';
+    qsizetype at = 0;
+    if (whole < 0) {
+        out[static_cast<std::size_t>(at++)] = u'-';
     }
-    text += QStringView(at, digits.end());
-}
-
-}  // namespace
-
-void appendNumberText(QString& text, double value) {
-    // Whole numbers, which most values are, take the short way.
-    if (value == std::trunc(value) && std::abs(value) < 1e15) {
-        appendWholeNumber(text, static_cast<std::int64_t>(value));
-    } else {
-        text += QString::number(value, 'f', QLocale::FloatingPointShortest);
+    while (length > 0) {
+        out[static_cast<std::size_t>(at++)] = reversed[static_cast<std::size_t>(--length)];
     }
+    return at;
 }
 
 QString numberText(double value) {
-    QString text;
-    appendNumberText(text, value);
-    return text;
+    // Whole numbers, which most values are, take the short way.
+    std::array<char16_t, 20> text{};
+    const qsizetype length = writeShortNumberText(value, text);
+    if (length > 0) {
+        return QString(reinterpret_cast<const QChar*>(text.data()), length);
+    }
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
 QString roundedText(double value, int decimals) {
@@ -50,7 +48,16 @@ QString roundedText(double value, int decimals) {
 }
 
 double numberOf(const QVariant& field) {
-    return field.isValid() ? field.toDouble() : 0.0;
+    // Read in place: the store gives whole numbers and doubles, and QVariant::toDouble goes
+    // through the general conversion for each of thousands of fields.
+    switch (field.typeId()) {
+        case QMetaType::LongLong:
+            return static_cast<double>(*static_cast<const qlonglong*>(field.constData()));
+        case QMetaType::Double:
+            return *static_cast<const double*>(field.constData());
+        default:
+            return field.isValid() ? field.toDouble() : 0.0;
+    }
 }
 
 double roundHalfEven(double value) {

@@ -1,33 +1,35 @@
 #include "reports/RowLabel.h"
 
+#include <array>
+
 #include "reports/ReportNumbers.h"
 #include "store/DateText.h"
 
 namespace mirtal::reports {
 
-namespace {
-
-// Room for the numbers of the widest row (five scores) and the day.
-constexpr qsizetype expectedLength = 48;
-
-}  // namespace
-
-RowLabel::RowLabel() {
-    text_.reserve(expectedLength);
-}
-
 void RowLabel::addNumber(double value) {
     if (!text_.isEmpty()) {
-        text_ += u',';
+        text_.append(u',');
     }
-    appendNumberText(text_, value);
+    std::array<char16_t, 20> digits{};
+    const qsizetype length = writeShortNumberText(value, digits);
+    if (length > 0) {
+        text_.append(digits.data(), length);
+    } else {
+        append(numberText(value));
+    }
 }
 
-QString RowLabel::withDay(QDate day) && {
-    text_ += QStringLiteral(" (");
-    store::DateText::appendDayText(text_, day);
-    text_ += u')';
-    return std::move(text_);
+QString RowLabel::withDay(QDate day) {
+    append(u" (");
+    std::array<char16_t, 10> dayText{};
+    if (store::DateText::writeDayText(day, dayText)) {
+        text_.append(dayText.data(), static_cast<qsizetype>(dayText.size()));
+    } else {
+        append(store::DateText::dayText(day));
+    }
+    text_.append(u')');
+    return QString(reinterpret_cast<const QChar*>(text_.constData()), text_.size());
 }
 
 }  // namespace mirtal::reports

@@ -2,23 +2,26 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
+#include <QVarLengthArray>
 
 namespace mirtal::reports {
 
 // The label of one report row: its numbers as numberText writes them, separated by commas,
-// then its day in brackets, "3,1,4 (2021/02/03)". Written into one string, since a
-// twenty-year report labels thousands of rows and each piece as a string of its own cost
-// more than the rest of the row.
+// then its day in brackets, "3,1,4 (2021/02/03)". Written into a buffer on the stack and
+// made a string once, since a twenty-year report labels thousands of rows and each piece as a
+// string of its own cost more than the rest of the row.
 class RowLabel {
   public:
-    RowLabel();
-
     void addNumber(double value);
     // The label, finished with the day.
-    QString withDay(QDate day) &&;
+    QString withDay(QDate day);
 
   private:
-    QString text_;
+    void append(QStringView text) { text_.append(text.utf16(), text.size()); }
+
+    // Room for the widest row (five scores) and its day.
+    QVarLengthArray<char16_t, 64> text_;
 };
 
 }  // namespace mirtal::reports

@@ -120,34 +120,34 @@ std::optional<QDate> DateText::parseShortDate(QStringView text) {
 
 // Written by hand: a twenty-year report labels thousands of rows with their days, and
 // QDate::toString with a format costs microseconds.
-void DateText::appendDayText(QString& text, QDate day) {
+bool DateText::writeDayText(QDate day, std::array<char16_t, 10>& out) {
     int year = 0;
     int month = 0;
     int dayOfMonth = 0;
     day.getDate(&year, &month, &dayOfMonth);
     if (!day.isValid() || year < 0 || year > 9999) {
-        text += day.toString(QStringLiteral("yyyy/MM/dd"));
-        return;
+        return false;
     }
-    const auto digit = [](int value) { return QChar(u'0' + value % 10); };
-    const QChar digits[] = {digit(year / 1000),
-                            digit(year / 100),
-                            digit(year / 10),
-                            digit(year),
-                            u'/',
-                            digit(month / 10),
-                            digit(month),
-                            u'/',
-                            digit(dayOfMonth / 10),
-                            digit(dayOfMonth)};
-    text.append(digits, 10);
+    const auto digit = [](int value) { return static_cast<char16_t>(u'0' + value % 10); };
+    out = {digit(year / 1000),
+           digit(year / 100),
+           digit(year / 10),
+           digit(year),
+           u'/',
+           digit(month / 10),
+           digit(month),
+           u'/',
+           digit(dayOfMonth / 10),
+           digit(dayOfMonth)};
+    return true;
 }
 
 QString DateText::dayText(QDate day) {
-    QString text;
-    text.reserve(10);
-    appendDayText(text, day);
-    return text;
+    std::array<char16_t, 10> text{};
+    if (!writeDayText(day, text)) {
+        return day.toString(QStringLiteral("yyyy/MM/dd"));
+    }
+    return QString(reinterpret_cast<const QChar*>(text.data()), text.size());
 }
 
 QString DateText::dayLiteral(QDate day) {

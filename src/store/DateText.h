@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <optional>
 
 namespace mirtal::store {
@@ -22,8 +23,9 @@ class DateText {
 
     // "yyyy/MM/dd", the form of day literals and of days shown in grids.
     static QString dayText(QDate day);
-    // Writes dayText(day) at the end of `text`, for labels built in one string.
-    static void appendDayText(QString& text, QDate day);
+    // dayText(day) without a string of its own, for labels built in one piece; false for a
+    // day it cannot write that way (invalid, or a year outside 0 to 9999).
+    static bool writeDayText(QDate day, std::array<char16_t, 10>& out);
     static std::optional<QDate> parseDayText(QStringView text);
     // The day between "#" signs, as statements compare a day column with it: #2026/12/08#.
     static QString dayLiteral(QDate day);

@@ -19,7 +19,7 @@ void ResultSet::moveNext() {
     ++current_;
 }
 
-QVariant ResultSet::field(int position) const {
+const QVariant& ResultSet::field(int position) const {
     if (eof()) {
         throw StoreError(
             QStringLiteral("There is no current record: the end of the records is reached."));
@@ -30,7 +30,7 @@ QVariant ResultSet::field(int position) const {
     return cells_[static_cast<std::size_t>(current_ * fieldCount() + position)];
 }
 
-QVariant ResultSet::value(int row, int position) const {
+const QVariant& ResultSet::value(int row, int position) const {
     if (row < 0 || row >= rowCount_ || position < 0 || position >= fieldCount()) {
         throw StoreError(
             QStringLiteral("The select has no field %1 in row %2.").arg(position).arg(row));
@@ -38,7 +38,7 @@ QVariant ResultSet::value(int row, int position) const {
     return cells_[static_cast<std::size_t>(row * fieldCount() + position)];
 }
 
-QVariant ResultSet::field(QStringView name) const {
+const QVariant& ResultSet::field(QStringView name) const {
     for (int i = 0; i < fieldCount(); ++i) {
         if (name.compare(columnNames_[i], Qt::CaseInsensitive) == 0) {
             return field(i);

@@ -23,12 +23,13 @@ class ResultSet {
     int fieldCount() const { return static_cast<int>(columnNames_.size()); }
     const QStringList& columnNames() const { return columnNames_; }
 
-    // Throws StoreError past the end or for a field the select does not have.
-    QVariant field(int position) const;
-    QVariant field(QStringView name) const;
+    // Throws StoreError past the end or for a field the select does not have. The reference
+    // holds until the result set goes.
+    const QVariant& field(int position) const;
+    const QVariant& field(QStringView name) const;
 
     // Any row's field by position, whatever the current row; for showing all rows at once.
-    QVariant value(int row, int position) const;
+    const QVariant& value(int row, int position) const;
 
   private:
     QStringList columnNames_;
