@@ -3,8 +3,9 @@
 # window (one label, one text field) and that window plus the key derivation, all built
 # alike and timed to the first exposure on the offscreen platform. The program is timed twice:
 # as the start probe (the start alone) and as the real binary with --quit-when-shown, copied
-# beside the database as an installed program stands, whose command line comes first. With a second build
-# folder (another checkout's Release bench build), its program is timed in the same rounds.
+# beside the database as an installed program stands, whose command line comes first. With a
+# second build folder (another checkout's Release bench build), its program is timed in the
+# same rounds.
 # Every round runs each program once, in turn, so that a busy machine slows them alike;
 # prints the minimum and the median wall time of each, in milliseconds.
 #   bench/startfloor.sh BUILD_DIR [RUNS] [OTHER_BUILD_DIR]

@@ -1,9 +1,10 @@
 #include "reports/ReportNumbers.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdint>
 
 namespace mirtal::reports {
 
@@ -11,23 +12,11 @@ qsizetype writeShortNumberText(double value, std::array<char16_t, 20>& out) {
     if (value != std::trunc(value) || std::abs(value) >= 1e15) {
         return 0;
     }
-    const auto whole = static_cast<std::int64_t>(value);
-    auto magnitude =
-        whole < 0 ? 0 - static_cast<std::uint64_t>(whole) : static_cast<std::uint64_t>(whole);
-    std::array<char16_t, 20> reversed{};
-    qsizetype length = 0;
-    do {
-        reversed[static_cast<std::size_t>(length++)] = static_cast<char16_t>(u'0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    qsizetype at = 0;
-    if (whole < 0) {
-        out[static_cast<std::size_t>(at++)] = u'-';
-    }
-    while (length > 0) {
-        out[static_cast<std::size_t>(at++)] = reversed[static_cast<std::size_t>(--length)];
-    }
-    return at;
+    std::array<char, 20> digits{};
+    char* end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<qint64>(value)).ptr;
+    std::copy(digits.data(), end, out.begin());
+    return end - digits.data();
 }
 
 QString numberText(double value) {

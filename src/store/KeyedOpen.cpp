@@ -55,8 +55,6 @@ SqliteHandle openKeyed(const QString& file, const QString& password, QString* ca
         SQLITE_OPEN_READWRITE | (mode == OpenMode::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(file.toUtf8().constData(), &raw, flags, nullptr);
     SqliteHandle db(raw);
-    // The key is derived on the first read below, often on a thread begun for it.
-    clearUpperVectorState();
     if (rc != SQLITE_OK) {
         *cause = QString::fromUtf8(db ? sqlite3_errmsg(db.get()) : sqlite3_errstr(rc)) + u'.';
         return nullptr;
@@ -64,6 +62,8 @@ SqliteHandle openKeyed(const QString& file, const QString& password, QString* ca
     // A backup tool or another program may hold the file for a moment: every statement,
     // the first read included, waits that long before it gives up.
     sqlite3_busy_timeout(db.get(), busyTimeoutMilliseconds);
+    // The key is derived on the first read below, often on a thread begun for it.
+    clearUpperVectorState();
     if (!exec(db.get(), QStringLiteral("PRAGMA key = '%1'").arg(escaped(password)))) {
         *cause = QStringLiteral("the password cannot be applied.");
         return nullptr;
