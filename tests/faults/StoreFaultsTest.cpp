@@ -63,7 +63,8 @@ std::string everything(store::Database& db) {
         for (; !rs.eof(); rs.moveNext()) {
             rows += std::string(table.name) + ":";
             for (int c = 0; c < rs.fieldCount(); ++c) {
-                rows += " " + rs.field(c).toString().toStdString();
+                rows += ' ';
+                rows += rs.field(c).toString().toStdString();
             }
             rows += "\n";
         }
