@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+#include "reports/PaintInHalves.h"
+
 namespace mirtal::reports {
 
 namespace {
@@ -110,15 +112,33 @@ void DenseLines::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     const double x2 = (clip.width() + 0.5) - std::trunc(clip.width() + 0.5);
     const double y2 = (clip.height() + 0.5) - std::trunc(clip.height() + 0.5);
     clip.adjust(-x1, -y1, std::max(x1, x2), std::max(y1, y2));
-    painter->save();
-    painter->setClipRect(clip);
-    for (qsizetype i = 0; i < segments_.size(); ++i) {
-        painter->setPen(lines_[i].pen);
-        // Separate segments, stroked each on its own as Qt Charts strokes them, so that the
-        // joins look the same; handed over in one call, which spares the painter's work per call.
-        painter->drawLines(segments_[i]);
-    }
-    painter->restore();
+    // Every segment spans two pixel columns at most; halves paint them alike unless a pen is
+    // a hairline or lets the picture beneath show through.
+    const bool splittable = std::all_of(lines_.begin(), lines_.end(), [](const Line& line) {
+        return line.pen.style() == Qt::SolidLine && line.pen.color().alpha() == 255 &&
+               !line.pen.isCosmetic() && line.pen.widthF() > 1;
+    });
+    paintInHalves(painter, clip, splittable, [this](QPainter* part, double fromX, double toX) {
+        for (qsizetype i = 0; i < segments_.size(); ++i) {
+            // Read only, with at(): the other half is painted at the same time.
+            const QPen& pen = lines_.at(i).pen;
+            // A segment's stroke reaches half the pen's width beyond its ends, and its square
+            // cap as far again.
+            const double reach = pen.widthF() + 1;
+            const QLineF* const all = segments_.at(i).constData();
+            const QLineF* const allEnd = all + segments_.at(i).size();
+            // Rows go left to right, and so do the segments and both their ends.
+            const QLineF* const first = std::partition_point(
+                all, allEnd, [&](const QLineF& s) { return s.x2() < fromX - reach; });
+            const QLineF* const end = std::partition_point(
+                first, allEnd, [&](const QLineF& s) { return s.x1() <= toX + reach; });
+            part->setPen(pen);
+            // Separate segments, stroked each on its own as Qt Charts strokes them, so that
+            // the joins look the same; handed over in one call, which spares the painter's
+            // work per call.
+            part->drawLines(first, static_cast<int>(end - first));
+        }
+    });
 }
 
 }  // namespace mirtal::reports

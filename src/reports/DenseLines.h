@@ -17,8 +17,9 @@ namespace mirtal::reports {
 // each column, in their order, and draws the segments between them: the same line through the
 // same columns, from the same lowest to the same highest pixel, with the segments from one
 // column to the next unchanged. It places the points as Qt Charts does (half a row of room at
-// either end of the plot) and strokes them with the line's own pen; the series keeps every
-// value for the legend and for whoever reads the chart.
+// either end of the plot) and strokes them with the line's own pen, on the screen the plot's
+// two halves at once; the series keeps every value for the legend and for whoever reads the
+// chart.
 class DenseLines : public QGraphicsItem {
   public:
     struct Line {

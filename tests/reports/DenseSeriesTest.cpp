@@ -7,6 +7,7 @@
 #include <QBarSet>
 #include <QGraphicsScene>
 #include <QLineSeries>
+#include <QPainter>
 #include <QTest>
 
 #include "reports/ChartModel.h"
@@ -133,15 +134,19 @@ Difference differenceOf(const QImage& a, const QImage& b) {
     return difference;
 }
 
-// A report chart on screen at the report window's size.
+// A report chart on screen at the report window's size, inside a window as in the program,
+// where its painter is moved onto the window's pixels.
 class ShownChart : public ChartView {
   public:
     ShownChart() : ChartView(QStringLiteral("MSChart1"), [](const QString&) {}) {
-        resize(697, 304);
-        show();
-        exposed = QTest::qWaitForWindowExposed(this);
+        window_.resize(760, 400);
+        setParent(&window_);
+        setGeometry(31, 57, 697, 304);
+        window_.show();
+        exposed = QTest::qWaitForWindowExposed(&window_);
         QApplication::processEvents();
     }
+    ~ShownChart() override { setParent(nullptr); }
 
     bool exposed = false;
 
@@ -150,8 +155,11 @@ class ShownChart : public ChartView {
     QImage picture() {
         QApplication::processEvents();
         QApplication::processEvents();
-        return grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return window_.grab(geometry()).toImage().convertToFormat(QImage::Format_RGB32);
     }
+
+  private:
+    QWidget window_;
 };
 
 class DenseSeriesTest : public ::testing::Test {
@@ -199,6 +207,46 @@ TEST_F(DenseSeriesTest, MorePointsThanPixelColumnsKeepEveryValueAndLookAsEveryPo
         EXPECT_EQ(difference.further, 0);
         EXPECT_LT(difference.pixels, 2 * view.chart()->plotArea().width());
     }
+}
+
+TEST_F(DenseSeriesTest, TheLinesArePaintedAsAllTheirSegmentsAtOnce) {
+    ShownChart view;
+    ASSERT_TRUE(view.exposed);
+    view.draw(weights(7300, true));
+    QApplication::processEvents();
+    DenseLines* lines = denseLinesOf(view);
+    const QList<QAbstractSeries*> series = view.chart()->series();
+    ASSERT_EQ(series.size(), lines->segments().size());
+    const auto picture = [&](bool bySegments) {
+        QImage image(view.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(lines->scenePos());
+        if (bySegments) {
+            for (qsizetype i = 0; i < series.size(); ++i) {
+                painter.setPen(qobject_cast<QLineSeries*>(series[i])->pen());
+                painter.drawLines(lines->segments()[i]);
+            }
+        } else {
+            lines->paint(&painter, nullptr, nullptr);
+        }
+        return image;
+    };
+    const QImage painted = picture(false);
+    const QImage bySegments = picture(true);
+    // Inside the plot, away from the edges where the item clips its lines.
+    const QRect inside =
+        QRectF(lines->scenePos(), view.chart()->plotArea().size()).toRect().adjusted(3, 3, -3, -3);
+    int differing = 0;
+    int lineColoured = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            differing += painted.pixel(x, y) != bySegments.pixel(x, y);
+            lineColoured += bySegments.pixel(x, y) != qRgb(255, 255, 255);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(lineColoured, inside.width());
 }
 
 TEST_F(DenseSeriesTest, AWeekAMonthAndAYearAreDrawnByQtChartsAsBefore) {
