@@ -34,8 +34,8 @@ void ChartModel::setValue(float value) {
     selectedColumn().values.at(index(row_)) = value;
 }
 
-void ChartModel::setRowLabel(QString label) {
-    rowLabels_[row_ - 1] = std::move(label);
+void ChartModel::setRowLabel(QStringView label) {
+    rowLabels_.set(row_ - 1, label);
 }
 
 void ChartModel::setColumnLabel(const QString& label) {
@@ -58,7 +58,7 @@ ChartModel ChartModel::withColumn(const QString& label, std::vector<float> value
 }
 
 QString ChartModel::rowLabel(int row) const {
-    return rowLabels_.at(row - 1);
+    return rowLabels_.at(row - 1).toString();
 }
 
 QString ChartModel::columnLabel(int column) const {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 #include <vector>
+
+#include "reports/RowLabelList.h"
 
 namespace mirtal::reports {
 
@@ -29,7 +31,7 @@ class ChartModel {
     void selectColumn(int column) { column_ = column; }
 
     void setValue(float value);
-    void setRowLabel(QString label);
+    void setRowLabel(QStringView label);
     void setColumnLabel(const QString& label);
 
     void setTitleText(const QString& text) { title_ = text; }
@@ -46,7 +48,7 @@ class ChartModel {
     ChartModel withColumn(const QString& label, std::vector<float> values) const;
     QString rowLabel(int row) const;
     QString columnLabel(int column) const;
-    const QStringList& rowLabels() const { return rowLabels_; }
+    const RowLabelList& rowLabels() const { return rowLabels_; }
     const QString& titleText() const { return title_; }
     const QString& footnoteText() const { return footnote_; }
     bool showLegend() const { return showLegend_; }
@@ -61,7 +63,7 @@ class ChartModel {
 
     ChartType chartType_ = ChartType::Line2d;
     std::vector<Column> columns_;
-    QStringList rowLabels_;
+    RowLabelList rowLabels_;
     int row_ = 1;
     int column_ = 1;
     QString title_;

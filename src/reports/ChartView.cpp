@@ -422,7 +422,7 @@ void ChartView::resizeEvent(QResizeEvent* event) {
 }
 
 void ChartView::placeRowLabels() {
-    const int rows = static_cast<int>(rowLabels_.size());
+    const int rows = rowLabels_.size();
     if (!rowAxis_->isVisible() || rows == 0) {
         shownCount_ = 0;
         for (QGraphicsSimpleTextItem* item : std::as_const(rowLabelItems_)) {
@@ -444,7 +444,7 @@ void ChartView::placeRowLabels() {
     };
     QList<Placed> placed;
     for (const int row : thinnedRows(rows, plot.width(), rowLabelWidth_ + labelGap)) {
-        const double width = metrics.horizontalAdvance(rowLabels_.at(row));
+        const double width = metrics.horizontalAdvance(rowLabels_.at(row).toString());
         const double centre = plot.left() + (row + 0.5) * rowWidth;
         const double left = std::max(leftmost, std::min(centre - width / 2, rightmost - width));
         placed.append({row, left, left + width});
@@ -479,7 +479,7 @@ void ChartView::placeRowLabels() {
         QGraphicsSimpleTextItem* item = rowLabelItems_[i];
         item->setVisible(i < shownCount_);
         if (i < shownCount_) {
-            item->setText(rowLabels_.at(placed[i].row));
+            item->setText(rowLabels_.at(placed[i].row).toString());
             item->setPos(placed[i].left, plot.bottom() + labelPadding);
         }
     }
@@ -564,9 +564,9 @@ double ChartView::widestRowLabel() const {
         advance[ch] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(ch)));
     }
     double widest = 0;
-    for (const QString& label : rowLabels_) {
+    for (int row = 0; row < rowLabels_.size(); ++row) {
         double width = 0;
-        for (const QChar ch : label) {
+        for (const QChar ch : rowLabels_.at(row)) {
             const char16_t code = ch.unicode();
             width += code < advance.size() ? advance[code] : metrics.horizontalAdvance(ch);
         }

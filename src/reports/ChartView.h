@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "reports/RowGrouping.h"
+#include "reports/RowLabelList.h"
 
 class QAction;
 class QActionGroup;
@@ -71,7 +72,8 @@ class ChartView : public QChartView {
     void draw(const ChartModel& model, const QString& note = QString(),
               const QString& planStatus = QString());
 
-    const QStringList& rowLabels() const { return rowLabels_; }
+    // Every row's label, made for the asking: a twenty-year chart's are thousands of strings.
+    QStringList rowLabels() const { return rowLabels_.toList(); }
     const QString& footnote() const { return footnote_; }
     const QString& note() const { return note_; }
     const QString& planStatus() const { return planStatus_; }
@@ -115,7 +117,7 @@ class ChartView : public QChartView {
     double widestRowLabel() const;
     void showRowGridLines(const QList<int>& rows);
 
-    QStringList rowLabels_;
+    RowLabelList rowLabels_;
     QString footnote_;
     QGraphicsSimpleTextItem* footnoteItem_;
     QString note_;

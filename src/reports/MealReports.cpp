@@ -48,11 +48,10 @@ QDate dayOf(const store::ResultSet& rs) {
     return rs.field(mealDateField).toDate();
 }
 
-// The label of a meal row as the last ticked criterion leaves it: fat alone for Fat Intake;
-// from Fast Sugar on, fast sugar and fat and then the criteria up to that one.
-QString mealRowLabel(const std::array<double, 5>& scores, std::size_t lastTicked,
-                     const store::ResultSet& rs) {
-    RowLabel label;
+// The numbers of a meal row's label as the last ticked criterion leaves them: fat alone for
+// Fat Intake; from Fast Sugar on, fast sugar and fat and then the criteria up to that one.
+void addMealLabelNumbers(RowLabel& label, const std::array<double, 5>& scores,
+                         std::size_t lastTicked) {
     if (lastTicked == 0) {
         label.addNumber(scores[0]);
     } else {
@@ -62,7 +61,6 @@ QString mealRowLabel(const std::array<double, 5>& scores, std::size_t lastTicked
             label.addNumber(scores[c]);
         }
     }
-    return label.withDay(dayOf(rs));
 }
 
 }  // namespace
@@ -104,7 +102,9 @@ bool buildMealReport(store::Database& db, const ReportRange& range, const MealCr
         }
         // Every ticked criterion writes the row label, so the last one's is the one that stays.
         if (series > 0) {
-            chart.setRowLabel(mealRowLabel(scores, lastTicked, rs));
+            RowLabel label;
+            addMealLabelNumbers(label, scores, lastTicked);
+            chart.setRowLabel(label.withDay(dayOf(rs)));
         }
     }
     return true;

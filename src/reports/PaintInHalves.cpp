@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QThread>
 #include <QThreadPool>
 #include <future>
 
@@ -26,8 +27,8 @@ void paintInHalves(QPainter* painter, const QRectF& area, bool splittable,
     const QTransform toPixels = painter->combinedTransform();
     const QPaintEngine* engine = painter->paintEngine();
     const QRect pixels = toPixels.mapRect(area).toAlignedRect();
-    if (!splittable || engine == nullptr || engine->type() != QPaintEngine::Raster ||
-        toPixels.type() > QTransform::TxTranslate ||
+    if (!splittable || QThread::idealThreadCount() < 2 || engine == nullptr ||
+        engine->type() != QPaintEngine::Raster || toPixels.type() > QTransform::TxTranslate ||
         painter->deviceTransform().type() > QTransform::TxTranslate ||
         painter->testRenderHint(QPainter::Antialiasing) ||
         painter->compositionMode() != QPainter::CompositionMode_SourceOver || pixels.width() < 2) {
@@ -49,6 +50,7 @@ void paintInHalves(QPainter* painter, const QRectF& area, bool splittable,
     QImage right(imagePixels.size(), QImage::Format_ARGB32_Premultiplied);
     const QPainter::RenderHints hints = painter->renderHints();
     std::promise<void> rightPainted;
+    const std::future<void> rightDone = rightPainted.get_future();
     const auto paintRight = [&] {
         right.fill(Qt::transparent);
         QPainter rightPainter(&right);
@@ -68,7 +70,7 @@ void paintInHalves(QPainter* painter, const QRectF& area, bool splittable,
     painter->save();
     painter->setClipRect(area);
     paintPart(painter, area.left(), splitX);
-    rightPainted.get_future().wait();
+    rightDone.wait();
     painter->resetTransform();
     painter->drawImage(rightPixels.topLeft(), right,
                        QRect(QPoint(margin, margin), rightPixels.size()));

@@ -14,13 +14,14 @@ using PaintPart = std::function<void(QPainter* painter, double fromX, double toX
 // Paints thousands of small opaque shapes in `area`, clipped to it, in two halves at once: the
 // left half on the calling thread, the right half on a worker thread into an image that is
 // then laid in place. Each half paints the same shapes in the same order as a single pass
-// would, so the picture is the same to the pixel, in about half the time on two cores.
+// would, so the picture is the same to the pixel; on two cores it takes about two thirds of
+// the time.
 //
-// Only on the screen or in a grab (a raster device with the painter moved but not scaled, and
-// not antialiased). There an opaque shape, filled or stroked with a solid pen wider than a
-// pixel, covers the same pixels on the device and in an image a whole number of pixels off.
-// A hairline does not: its stroker cuts it at the image's edge, which can move it by a pixel;
-// nor, now and then by a pixel, does a long line that runs more across than up or down. The
+// Only with two cores or more, and on the screen or in a grab (a raster device with the painter
+// moved but not scaled, and not antialiased). There an opaque shape, filled or stroked with a solid
+// pen wider than a pixel, covers the same pixels on the device and in an image a whole number of
+// pixels off. A hairline does not: its stroker cuts it at the image's edge, which can move it by a
+// pixel; nor, now and then by a pixel, does a long line that runs more across than up or down. The
 // caller says with `splittable` whether its shapes are of the first kind. Anywhere else, the
 // picture is painted in one pass. `paintPart` must only read what it shares with the calling
 // thread.

@@ -7,7 +7,7 @@ namespace mirtal::reports {
 namespace {
 
 // The whole number written by the digits at [from, from + count), or -1 when one is no digit.
-int digitsAt(const QString& text, qsizetype from, int count) {
+int digitsAt(QStringView text, qsizetype from, int count) {
     int number = 0;
     for (qsizetype i = from; i < from + count; ++i) {
         const char16_t ch = text.at(i).unicode();
@@ -21,7 +21,7 @@ int digitsAt(const QString& text, qsizetype from, int count) {
 
 }  // namespace
 
-QDate dayOfRowLabel(const QString& label) {
+QDate dayOfRowLabel(QStringView label) {
     // "(yyyy/MM/dd)" is the last twelve characters; read by position, since twenty years of
     // labels are read each time a chart is regrouped.
     constexpr qsizetype length = 12;
@@ -44,8 +44,9 @@ QDate dayOfRowLabel(const QString& label) {
 std::vector<QDate> rowDays(const ChartModel& chart) {
     std::vector<QDate> days;
     days.reserve(static_cast<std::size_t>(chart.rowCount()));
-    for (const QString& label : chart.rowLabels()) {
-        days.push_back(dayOfRowLabel(label));
+    const RowLabelList& labels = chart.rowLabels();
+    for (int row = 0; row < labels.size(); ++row) {
+        days.push_back(dayOfRowLabel(labels.at(row)));
     }
     return days;
 }

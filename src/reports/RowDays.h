@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDate>
-#include <QString>
+#include <QStringView>
 #include <vector>
 
 namespace mirtal::reports {
@@ -10,7 +10,7 @@ class ChartModel;
 
 // The day of a row label, which every report writes as value + " (" + day as "yyyy/MM/dd" +
 // ")"; an invalid day for a label that does not end so.
-QDate dayOfRowLabel(const QString& label);
+QDate dayOfRowLabel(QStringView label);
 
 // The day of each row of the chart, in row order.
 std::vector<QDate> rowDays(const ChartModel& chart);

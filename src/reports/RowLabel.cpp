@@ -20,7 +20,7 @@ void RowLabel::addNumber(double value) {
     }
 }
 
-QString RowLabel::withDay(QDate day) {
+QStringView RowLabel::withDay(QDate day) {
     append(u" (");
     std::array<char16_t, 10> dayText{};
     if (store::DateText::writeDayText(day, dayText)) {
@@ -29,7 +29,7 @@ QString RowLabel::withDay(QDate day) {
         append(store::DateText::dayText(day));
     }
     text_.append(u')');
-    return QString(reinterpret_cast<const QChar*>(text_.constData()), text_.size());
+    return QStringView(text_.constData(), text_.size());
 }
 
 }  // namespace mirtal::reports

@@ -9,13 +9,13 @@ namespace mirtal::reports {
 
 // The label of one report row: its numbers as numberText writes them, separated by commas,
 // then its day in brackets, "3,1,4 (2021/02/03)". Written into a buffer on the stack and
-// made a string once, since a twenty-year report labels thousands of rows and each piece as a
+// handed on as it stands, since a twenty-year report labels thousands of rows and each piece as a
 // string of its own cost more than the rest of the row.
 class RowLabel {
   public:
     void addNumber(double value);
-    // The label, finished with the day.
-    QString withDay(QDate day);
+    // The label, finished with the day; it lives as long as this object.
+    QStringView withDay(QDate day);
 
   private:
     void append(QStringView text) { text_.append(text.utf16(), text.size()); }

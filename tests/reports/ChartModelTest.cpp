@@ -34,7 +34,7 @@ TEST(ChartModel, CountsKeepTheValuesAndLabelsOfTheRowsAndColumnsThatRemain) {
 
     chart.setRowCount(2);
     chart.setRowCount(4);
-    EXPECT_EQ(chart.rowLabels(), QStringList({"1", "2", "", ""}));
+    EXPECT_EQ(chart.rowLabels().toList(), QStringList({"1", "2", "", ""}));
     EXPECT_EQ(chart.value(2, 2), 22);
     EXPECT_EQ(chart.value(3, 2), 0);
 

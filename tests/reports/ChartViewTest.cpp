@@ -106,7 +106,7 @@ TEST_F(View, DrawsEveryValueOfTheModelAsLinesOrBars) {
     }
     EXPECT_EQ(view.chart()->title(), QStringLiteral("Weight Report"));
     EXPECT_EQ(view.property("footnote").toString(), QStringLiteral("  a note"));
-    EXPECT_EQ(view.property("rowLabels").toStringList(), nothingTicked.rowLabels());
+    EXPECT_EQ(view.property("rowLabels").toStringList(), nothingTicked.rowLabels().toList());
 }
 
 TEST_F(View, TwentyYearsOfRowsDrawOnlyTheLabelsThatFitAndKeepTheFullList) {
@@ -114,7 +114,7 @@ TEST_F(View, TwentyYearsOfRowsDrawOnlyTheLabelsThatFitAndKeepTheFullList) {
     const ChartModel twentyYears = days(7300, ChartModel::ChartType::Line2d);
     view.draw(twentyYears);
     QApplication::processEvents();
-    EXPECT_EQ(view.property("rowLabels").toStringList(), twentyYears.rowLabels());
+    EXPECT_EQ(view.property("rowLabels").toStringList(), twentyYears.rowLabels().toList());
 
     qsizetype drawn = 0;
     const auto checkDrawnLabels = [&] {
@@ -125,7 +125,7 @@ TEST_F(View, TwentyYearsOfRowsDrawOnlyTheLabelsThatFitAndKeepTheFullList) {
         EXPECT_EQ(shown.first(), twentyYears.rowLabel(1));
         EXPECT_EQ(shown.last(), twentyYears.rowLabel(7300));
         for (const QString& label : shown) {
-            EXPECT_TRUE(twentyYears.rowLabels().contains(label));
+            EXPECT_TRUE(twentyYears.rowLabels().toList().contains(label));
         }
         // Whole, inside the chart, under the plot, and apart from each other.
         const QRectF plot = view.chart()->plotArea();
@@ -150,7 +150,7 @@ TEST_F(View, TwentyYearsOfRowsDrawOnlyTheLabelsThatFitAndKeepTheFullList) {
     // A week: every label fits.
     view.draw(days(7, ChartModel::ChartType::Bar2d));
     QApplication::processEvents();
-    EXPECT_EQ(view.shownRowLabels(), days(7, ChartModel::ChartType::Bar2d).rowLabels());
+    EXPECT_EQ(view.shownRowLabels(), days(7, ChartModel::ChartType::Bar2d).rowLabels().toList());
 }
 
 TEST_F(View, BarsThinnerThanAPixelAreAllPaintedAndAllInTheSeries) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QMutex>
 #include <QPainter>
 #include <QPdfWriter>
@@ -100,6 +102,9 @@ class PaintInHalvesTest : public ::testing::Test {
 };
 
 TEST_F(PaintInHalvesTest, TwoThreadsPaintTheSamePixelsAsOnePass) {
+    if (QThread::idealThreadCount() < 2) {
+        GTEST_SKIP() << "one core: every picture is painted in one pass";
+    }
     // At the window's corner, and further in, where the widget's painter is moved onto the
     // window's pixels; moved by fractions of a pixel, and by none.
     const std::array<std::pair<QPoint, QPointF>, 3> placings{
@@ -108,7 +113,9 @@ TEST_F(PaintInHalvesTest, TwoThreadsPaintTheSamePixelsAsOnePass) {
          {QPoint(71, 59), QPointF(0.5, 7.71)}}};
     for (const auto& [position, shift] : placings) {
         SCOPED_TRACE(position.x());
-        const Painted halves = paintedCanvas(position, shift, true);
+        Painted halves = paintedCanvas(position, shift, true);
+        // Either half may start first.
+        std::sort(halves.stretches.begin(), halves.stretches.end());
         const Painted whole = paintedCanvas(position, shift, false);
         ASSERT_EQ(halves.threads.size(), 2);
         ASSERT_EQ(halves.stretches.size(), 2);

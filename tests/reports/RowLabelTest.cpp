@@ -34,7 +34,8 @@ TEST(RowLabel, NumbersReadAsTheirShortestTextWithoutAnExponent) {
         EXPECT_EQ(numberText(c.value), QString::fromLatin1(c.text));
         RowLabel label;
         label.addNumber(c.value);
-        EXPECT_EQ(label.withDay(QDate(2021, 2, 3)), QString::fromLatin1(c.text) + " (2021/02/03)");
+        EXPECT_EQ(label.withDay(QDate(2021, 2, 3)).toString(),
+                  QString::fromLatin1(c.text) + " (2021/02/03)");
     }
 }
 
@@ -43,12 +44,12 @@ TEST(RowLabel, NumbersAreSeparatedByCommasAndTheDayFollowsInBrackets) {
     for (const double score : {3.0, 1.0, 4.5, -1.0, 5.0}) {
         label.addNumber(score);
     }
-    EXPECT_EQ(label.withDay(QDate(2026, 12, 1)), "3,1,4.5,-1,5 (2026/12/01)");
+    EXPECT_EQ(label.withDay(QDate(2026, 12, 1)).toString(), "3,1,4.5,-1,5 (2026/12/01)");
 
     // Longer than the buffer on the stack: the label grows.
     RowLabel wide;
     wide.addNumber(std::numeric_limits<double>::max());
-    EXPECT_EQ(wide.withDay(QDate(99, 1, 2)),
+    EXPECT_EQ(wide.withDay(QDate(99, 1, 2)).toString(),
               numberText(std::numeric_limits<double>::max()) + " (0099/01/02)");
 }
 

@@ -55,7 +55,7 @@ TEST(Trend, IsAddedAsTheLastSeriesWithRowsAndLabelsKept) {
     EXPECT_EQ(shown.columnValues(3), (std::vector<float>{64, 63, 62.1f}));
     EXPECT_EQ(shown.columnValues(1), chart.columnValues(1));
     EXPECT_EQ(shown.columnValues(2), chart.columnValues(2));
-    EXPECT_EQ(shown.rowLabels(), chart.rowLabels());
+    EXPECT_EQ(shown.rowLabels().toList(), chart.rowLabels().toList());
     EXPECT_EQ(shown.titleText(), chart.titleText());
     // The report itself is left as it was.
     EXPECT_EQ(chart.columnCount(), 2);
