@@ -18,7 +18,6 @@ class RowLabelList {
     void set(int index, QStringView label);
 
     int size() const { return static_cast<int>(spans_.size()); }
-    bool isEmpty() const { return spans_.empty(); }
     // The label at `index`, counted from 0; it lives as long as this list is left unchanged.
     QStringView at(int index) const;
     // Every label as a string of its own.
