@@ -6,6 +6,8 @@
 #include <cmath>
 #include <utility>
 
+#include "reports/PaintInHalves.h"
+
 namespace mirtal::reports {
 
 namespace {
@@ -41,6 +43,7 @@ void DenseBars::setPlotArea(const QRectF& plot) {
 
 void DenseBars::layOut() {
     rects_.clear();
+    splittable_ = false;
     if (columns_.isEmpty() || plot_.isEmpty() || high_ <= low_) {
         return;
     }
@@ -91,20 +94,39 @@ void DenseBars::layOut() {
         }
         rects_.append(std::move(merged));
     }
+    // Bars standing inside the plot's top, in opaque colours, are painted alike in halves;
+    // only an outline cut at the top is drawn differently further along.
+    splittable_ = std::all_of(columns_.begin(), columns_.end(),
+                              [](const Column& bars) { return bars.colour.alpha() == 255; }) &&
+                  std::all_of(rects_.begin(), rects_.end(), [this](const QList<QRectF>& bars) {
+                      return std::all_of(bars.begin(), bars.end(), [this](const QRectF& bar) {
+                          return bar.top() >= plot_.top();
+                      });
+                  });
 }
 
 void DenseBars::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     if (rects_.isEmpty()) {
         return;
     }
-    painter->setClipRect(plot_);
-    for (qsizetype column = 0; column < rects_.size(); ++column) {
-        // Outlined in their own colour, bars narrower than a pixel stay visible as a
-        // hairline each.
-        painter->setPen(QPen(columns_[column].colour, 0));
-        painter->setBrush(columns_[column].colour);
-        painter->drawRects(rects_[column]);
-    }
+    paintInHalves(painter, plot_, splittable_, [this](QPainter* part, double fromX, double toX) {
+        for (qsizetype column = 0; column < rects_.size(); ++column) {
+            // Read only, with at(): the other half is painted at the same time.
+            const QColor& colour = columns_.at(column).colour;
+            const QRectF* const all = rects_.at(column).constData();
+            const QRectF* const allEnd = all + rects_.at(column).size();
+            // Bars go left to right; an outline reaches into the pixel beyond an edge.
+            const QRectF* const first = std::partition_point(
+                all, allEnd, [&](const QRectF& bar) { return bar.right() < fromX - 1; });
+            const QRectF* const end = std::partition_point(
+                first, allEnd, [&](const QRectF& bar) { return bar.left() <= toX + 1; });
+            // Outlined in their own colour, bars narrower than a pixel stay visible as a
+            // hairline each.
+            part->setPen(QPen(colour, 0));
+            part->setBrush(colour);
+            part->drawRects(first, static_cast<int>(end - first));
+        }
+    });
 }
 
 }  // namespace mirtal::reports

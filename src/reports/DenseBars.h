@@ -42,6 +42,8 @@ class DenseBars : public QGraphicsItem {
     QRectF plot_;
     // What paint draws for each column: the bars, merged where they share pixel columns.
     QList<QList<QRectF>> rects_;
+    // Whether paintInHalves may paint the bars in two halves at once.
+    bool splittable_ = false;
 };
 
 }  // namespace mirtal::reports

@@ -18,13 +18,14 @@ using PaintPart = std::function<void(QPainter* painter, double fromX, double toX
 // the time.
 //
 // Only with two cores or more, and on the screen or in a grab (a raster device with the painter
-// moved but not scaled, and not antialiased). There an opaque shape, filled or stroked with a solid
-// pen wider than a pixel, covers the same pixels on the device and in an image a whole number of
-// pixels off. A hairline does not: its stroker cuts it at the image's edge, which can move it by a
-// pixel; nor, now and then by a pixel, does a long line that runs more across than up or down. The
-// caller says with `splittable` whether its shapes are of the first kind. Anywhere else, the
-// picture is painted in one pass. `paintPart` must only read what it shares with the calling
-// thread.
+// moved but not scaled, and not antialiased). There an opaque shape covers the same pixels on the
+// device and in an image a whole number of pixels off if it is filled, stroked with a solid pen
+// wider than a pixel, or a rectangle outlined with a hairline whose top lies inside `area`. Other
+// hairlines do not: the stroker cuts them at the image's edge, which can move them by a pixel, and
+// carries where it cut one line of an outline on to the next; nor, now and then by a pixel, does
+// a long line that runs more across than up or down. The caller says with `splittable` whether
+// its shapes are of the first kinds. Anywhere else, the picture is painted in one pass.
+// `paintPart` must only read what it shares with the calling thread.
 void paintInHalves(QPainter* painter, const QRectF& area, bool splittable,
                    const PaintPart& paintPart);
 

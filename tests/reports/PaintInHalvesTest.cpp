@@ -17,10 +17,12 @@
 namespace mirtal::reports {
 namespace {
 
-// Lines in three pens and filled rectangles, scattered in a fixed order over a 300 x 200
-// area and 60 pixels around it, many of them across its middle and its edges. The lines run
-// more up or down than across, as a dense chart's do, every tenth of them a long one; every
-// tenth rectangle is wide.
+// Lines in three pens, filled rectangles and bars outlined with a hairline, scattered in a
+// fixed order over a 300 x 200 area and 60 pixels around it, many of them across its middle and
+// its edges. The lines run more up or down than across, as a dense chart's do, every tenth of
+// them a long one; every tenth rectangle is wide. The bars are thinner than a pixel, as a dense
+// chart's are, and stand inside the area's top, every third of them down through its bottom
+// and every seventh far beyond.
 void paintShapes(QPainter* painter) {
     const std::array<QPen, 3> pens{QPen(Qt::darkBlue, 2), QPen(Qt::red, 3),
                                    QPen(Qt::darkGreen, 2.5)};
@@ -41,6 +43,19 @@ void paintShapes(QPainter* painter) {
     for (int i = 0; i < 500; ++i) {
         painter->drawRect(
             QRectF(next(300), next(200), i % 10 == 0 ? next(200) : next(3), next(40)));
+    }
+    for (const QColor colour : {Qt::darkCyan, Qt::darkYellow}) {
+        painter->setPen(QPen(colour, 0));
+        painter->setBrush(colour);
+        QList<QRectF> bars;
+        for (int i = 0; i < 2000; ++i) {
+            const double top = next(190) + 1;
+            const double bottom = i % 7 == 0   ? 2000
+                                  : i % 3 == 0 ? 160 + next(80)
+                                               : top + next(40);
+            bars.append(QRectF(next(300) + next(1) / 7, top, next(1) / 3 + 0.01, bottom - top));
+        }
+        painter->drawRects(bars);
     }
 }
 
