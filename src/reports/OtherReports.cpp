@@ -106,20 +106,24 @@ bool buildOtherReport(store::Database& db, const ReportRange& range, OtherReport
     chart.setTitleText(r.title);
     chart.setFootnoteText(r.footnote);
     chart.setShowLegend(true);
-    const QString targetLabel = QStringLiteral("Target ") + r.seriesLabel;
+    // Named once rather than row by row: the names are the same on every row.
+    chart.selectColumn(1);
+    chart.setColumnLabel(r.seriesLabel);
+    if (r.hasTarget) {
+        chart.setColumnCount(2);
+        chart.selectColumn(2);
+        chart.setColumnLabel(QStringLiteral("Target ") + r.seriesLabel);
+    }
     for (int row = 1; !rs.eof(); ++row, rs.moveNext()) {
         const double measurement = numberOf(rs.field(1));
         chart.selectRow(row);
         chart.selectColumn(1);
-        chart.setColumnLabel(r.seriesLabel);
         chart.setValue(static_cast<float>(measurement));
         RowLabel label;
         label.addNumber(measurement);
         chart.setRowLabel(label.withDay(rs.field(0).toDate()));
         if (r.hasTarget) {
-            chart.setColumnCount(2);
             chart.selectColumn(2);
-            chart.setColumnLabel(targetLabel);
             chart.setValue(static_cast<float>(r.target));
         }
     }

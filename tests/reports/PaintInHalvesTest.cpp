@@ -50,9 +50,7 @@ void paintShapes(QPainter* painter) {
         QList<QRectF> bars;
         for (int i = 0; i < 2000; ++i) {
             const double top = next(190) + 1;
-            const double bottom = i % 7 == 0   ? 2000
-                                  : i % 3 == 0 ? 160 + next(80)
-                                               : top + next(40);
+            const double bottom = i % 7 == 0 ? 2000 : i % 3 == 0 ? 160 + next(80) : top + next(40);
             bars.append(QRectF(next(300) + next(1) / 7, top, next(1) / 3 + 0.01, bottom - top));
         }
         painter->drawRects(bars);
