@@ -67,6 +67,12 @@ void DenseBars::layOut() {
         // edges do too, cover those columns from the highest top to the lowest bottom among
         // them (every bar stands on 0), which is what the rectangle around them covers: one
         // rectangle is drawn for them all.
+        //
+        // A bar with both edges in one half of a pixel is no more than the two sides of its
+        // outline, drawn in that pixel's column from its top to its bottom, whichever half it
+        // is in: it has no pixel centre to fill, and its top and bottom are too short to be
+        // drawn. So bars in either half of a column are drawn as one rectangle, as wide as the
+        // first of them and as high as all of them.
         QList<QRectF> merged;
         QRectF group;
         std::array<std::array<double, 2>, 2> groupColumns{};
@@ -77,10 +83,18 @@ void DenseBars::layOut() {
             const double top = plot_.bottom() - (bars.values[row] - low_) * yScale;
             const QRectF bar(plot_.left() + static_cast<double>(row) * rowWidth + offset,
                              std::min(top, base), barWidth, std::abs(base - top));
-            const std::array<std::array<double, 2>, 2> barColumns{pixelColumns(bar.left()),
-                                                                  pixelColumns(bar.right())};
+            std::array<std::array<double, 2>, 2> barColumns{pixelColumns(bar.left()),
+                                                            pixelColumns(bar.right())};
+            const bool insideHalf = barColumns[0] == barColumns[1];
+            if (insideHalf) {
+                const double pixel = barColumns[0][0];
+                barColumns = {{{pixel, pixel}, {pixel, pixel}}};
+            }
             if (!group.isNull() && barColumns == groupColumns) {
-                group = group.united(bar);
+                const QRectF around = group.united(bar);
+                group = insideHalf
+                            ? QRectF(group.left(), around.top(), group.width(), around.height())
+                            : around;
             } else {
                 if (!group.isNull()) {
                     merged.append(group);

@@ -271,32 +271,36 @@ TEST_F(DenseSeriesTest, AWeekAMonthAndAYearAreDrawnByQtChartsAsBefore) {
 }
 
 TEST_F(DenseSeriesTest, BarsThinnerThanAPixelLookAsEveryBarDrawn) {
-    // Two bar sets over 3,000 days, one of them missing (0) now and then and one below 0.
-    constexpr int rows = 3000;
-    ChartModel chart;
-    chart.setChartType(ChartModel::ChartType::Bar2d);
-    chart.setRowCount(rows);
-    chart.setColumnCount(2);
-    chart.setShowLegend(true);
-    for (int row = 1; row <= rows; ++row) {
-        chart.selectRow(row);
-        chart.setRowLabel(QString::number(row));
-        chart.selectColumn(1);
-        chart.setColumnLabel(QStringLiteral("Pulse"));
-        chart.setValue(row % 17 == 0 ? 0.0f : 60.0f + static_cast<float>((row * 7919) % 23));
-        chart.selectColumn(2);
-        chart.setColumnLabel(QStringLiteral("Exercise"));
-        chart.setValue(row % 7 == 0 ? -1.0f : static_cast<float>((row * 31) % 40));
+    // Two bar sets, one of them missing (0) now and then and one below 0, over as many days
+    // as leave bars from a twentieth of a pixel wide down to a fiftieth, so that many fall in
+    // either half of a pixel and some across the middle or the edge of one.
+    for (const int rows : {3000, 4500, 6228}) {
+        SCOPED_TRACE(rows);
+        ChartModel chart;
+        chart.setChartType(ChartModel::ChartType::Bar2d);
+        chart.setRowCount(rows);
+        chart.setColumnCount(2);
+        chart.setShowLegend(true);
+        for (int row = 1; row <= rows; ++row) {
+            chart.selectRow(row);
+            chart.setRowLabel(QString::number(row));
+            chart.selectColumn(1);
+            chart.setColumnLabel(QStringLiteral("Pulse"));
+            chart.setValue(row % 17 == 0 ? 0.0f : 60.0f + static_cast<float>((row * 7919) % 23));
+            chart.selectColumn(2);
+            chart.setColumnLabel(QStringLiteral("Exercise"));
+            chart.setValue(row % 7 == 0 ? -1.0f : static_cast<float>((row * 31) % 40));
+        }
+        ShownChart view;
+        ASSERT_TRUE(view.exposed);
+        view.draw(chart);
+        const QImage painted = view.picture();
+        drawEveryBar(view);
+        const QImage everyBar = view.picture();
+        ASSERT_EQ(painted.size(), everyBar.size());
+        // Neighbouring bars are painted as one only where they cover the same pixels.
+        EXPECT_EQ(differenceOf(painted, everyBar).pixels, 0);
     }
-    ShownChart view;
-    ASSERT_TRUE(view.exposed);
-    view.draw(chart);
-    const QImage painted = view.picture();
-    drawEveryBar(view);
-    const QImage everyBar = view.picture();
-    ASSERT_EQ(painted.size(), everyBar.size());
-    // Neighbouring bars are painted as one only where they cover the same pixels.
-    EXPECT_EQ(differenceOf(painted, everyBar).pixels, 0);
 }
 
 }  // namespace
