@@ -284,7 +284,16 @@ QString ChartView::chooseFileInDialog(const QString& caption, const QString& sug
 
 void ChartView::draw(const ChartModel& model, const QString& note, const QString& planStatus) {
     QChart* c = chart();
-    c->removeAllSeries();
+    const bool bars = model.chartType() == ChartModel::ChartType::Bar2d;
+    // The lines of the chart before are kept when as many lines come: Qt Charts builds a
+    // legend marker and lays out its text for every series added, which takes a good part of
+    // drawing a chart.
+    const bool linesDrawn = !bars && note.isEmpty() && model.rowCount() > 0;
+    const QList<QLineSeries*> keptLines =
+        linesDrawn ? linesToKeep(model.columnCount()) : QList<QLineSeries*>();
+    if (keptLines.isEmpty()) {
+        c->removeAllSeries();
+    }
     // Before the series come, so that a line that comes or goes lays them out only once.
     setPlanStatus(planStatus);
     denseBars_->setBars({}, 0, 1);
@@ -307,7 +316,6 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
         placeRowLabels();
         return;
     }
-    const bool bars = model.chartType() == ChartModel::ChartType::Bar2d;
     // Set once and before the series come: every change of range lays every point out again.
     // Row r is drawn at r - 1 on a range that leaves half a row on either side.
     rowAxis_->setRange(-0.5, rows - 0.5);
@@ -356,12 +364,28 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
         const bool dense = rows > plotWidth;
         QList<QLineSeries*> series;
         for (int column = 1; column <= columns; ++column) {
-            auto* line = new QLineSeries;
+            QLineSeries* line = keptLines.value(column - 1);
+            const bool kept = line != nullptr;
+            if (kept) {
+                line->clear();  // its old points are not laid out again below
+            } else {
+                line = new QLineSeries;
+            }
             line->setName(model.columnLabel(column));
             line->setPointsVisible(rows <= mostMarkedPoints);
-            c->addSeries(line);
-            line->attachAxis(dense ? offPlotAxis_ : rowAxis_);
-            line->attachAxis(dense ? flatAxis_ : valueAxis_);
+            if (!kept) {
+                c->addSeries(line);
+            }
+            const QList<QAbstractAxis*> axes{dense ? offPlotAxis_ : rowAxis_,
+                                             dense ? flatAxis_ : valueAxis_};
+            if (line->attachedAxes() != axes) {
+                for (QAbstractAxis* axis : line->attachedAxes()) {
+                    line->detachAxis(axis);
+                }
+                for (QAbstractAxis* axis : axes) {
+                    line->attachAxis(axis);
+                }
+            }
             series.append(line);
         }
         // Laid out while the lines are still empty: Qt Charts lays every point of every line
@@ -393,6 +417,18 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
     // Laid out now rather than when the event loop comes to it, which may be after the first
     // paint: the chart and its legend are then painted once, already in their final places.
     layOutNow();
+}
+
+QList<QLineSeries*> ChartView::linesToKeep(int count) const {
+    QList<QLineSeries*> lines;
+    for (QAbstractSeries* series : chart()->series()) {
+        auto* line = qobject_cast<QLineSeries*>(series);
+        if (line == nullptr) {
+            return {};
+        }
+        lines.append(line);
+    }
+    return lines.size() == count ? lines : QList<QLineSeries*>();
 }
 
 void ChartView::layOutNow() {

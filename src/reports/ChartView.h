@@ -15,6 +15,7 @@ class QAction;
 class QActionGroup;
 class QCategoryAxis;
 class QGraphicsSimpleTextItem;
+class QLineSeries;
 class QValueAxis;
 
 namespace mirtal::reports {
@@ -104,6 +105,8 @@ class ChartView : public QChartView {
     QString chooseFileInDialog(const QString& caption, const QString& suggested,
                                const QString& filter);
     void placeRowLabels();
+    // The chart's series, if they are `count` lines; none otherwise.
+    QList<QLineSeries*> linesToKeep(int count) const;
     // Lays the chart and its legend out at once instead of on the next turn of the event loop.
     void layOutNow();
     // Keeps room under the plot for the row labels and the footnote, and puts the footnote

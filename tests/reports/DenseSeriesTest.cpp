@@ -270,6 +270,40 @@ TEST_F(DenseSeriesTest, AWeekAMonthAndAYearAreDrawnByQtChartsAsBefore) {
     EXPECT_TRUE(drawnByQtCharts(view));
 }
 
+TEST_F(DenseSeriesTest, LinesDrawnAgainLookAsOnAChartDrawnOnce) {
+    // From twenty years to a month with its points marked and back, then to other lines:
+    // every chart drawn over the lines before looks as it does on a chart drawn only once,
+    // and its lines hold their own names and values.
+    ChartModel renamed = weights(800, true);
+    for (int column = 1; column <= 3; ++column) {
+        renamed.selectColumn(column);
+        renamed.setColumnLabel(QStringLiteral("Line %1").arg(column));
+    }
+    const std::array<ChartModel, 4> charts{weights(7300, true), weights(31, true),
+                                           weights(7300, true), renamed};
+    ShownChart again;
+    ASSERT_TRUE(again.exposed);
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        SCOPED_TRACE(i);
+        again.draw(charts[i]);
+        const QImage drawnAgain = again.picture();
+        ShownChart once;
+        ASSERT_TRUE(once.exposed);
+        once.draw(charts[i]);
+        EXPECT_EQ(differenceOf(drawnAgain, once.picture()).pixels, 0);
+
+        const QList<QAbstractSeries*> series = again.chart()->series();
+        ASSERT_EQ(series.size(), 3);
+        for (int column = 1; column <= 3; ++column) {
+            const auto* line = qobject_cast<QLineSeries*>(series[column - 1]);
+            ASSERT_NE(line, nullptr);
+            EXPECT_EQ(line->name(), charts[i].columnLabel(column));
+            EXPECT_EQ(line->points().size(), charts[i].rowCount());
+            EXPECT_EQ(line->points().last().y(), charts[i].value(charts[i].rowCount(), column));
+        }
+    }
+}
+
 TEST_F(DenseSeriesTest, BarsThinnerThanAPixelLookAsEveryBarDrawn) {
     // Two bar sets, one of them missing (0) now and then and one below 0, over as many days
     // as leave bars from a twentieth of a pixel wide down to a fiftieth, so that many fall in
