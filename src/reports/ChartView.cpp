@@ -284,13 +284,15 @@ QString ChartView::chooseFileInDialog(const QString& caption, const QString& sug
 
 void ChartView::draw(const ChartModel& model, const QString& note, const QString& planStatus) {
     QChart* c = chart();
+    const int rows = model.rowCount();
+    const int columns = model.columnCount();
+    const bool drawn = note.isEmpty() && rows > 0 && columns > 0;
     const bool bars = model.chartType() == ChartModel::ChartType::Bar2d;
     // The lines of the chart before are kept when as many lines come: Qt Charts builds a
     // legend marker and lays out its text for every series added, which takes a good part of
     // drawing a chart.
-    const bool linesDrawn = !bars && note.isEmpty() && model.rowCount() > 0;
     const QList<QLineSeries*> keptLines =
-        linesDrawn ? linesToKeep(model.columnCount()) : QList<QLineSeries*>();
+        drawn && !bars ? linesToKeep(columns) : QList<QLineSeries*>();
     if (keptLines.isEmpty()) {
         c->removeAllSeries();
     }
@@ -307,9 +309,6 @@ void ChartView::draw(const ChartModel& model, const QString& note, const QString
     note_ = note;
     placeNote();
 
-    const int rows = model.rowCount();
-    const int columns = model.columnCount();
-    const bool drawn = note.isEmpty() && rows > 0 && columns > 0;
     rowAxis_->setVisible(drawn);
     valueAxis_->setVisible(drawn);
     if (!drawn) {
